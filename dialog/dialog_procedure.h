@@ -10,6 +10,10 @@
 intptr_t dialog_procedure(PlatformHandle window, uint32_t message, uintptr_t word_parameter,
                           intptr_t long_parameter);
 
+// Enter, "OK": shows the field being typed in anew from its stored value (for the
+// medium field, applies the typed text) and clears the pending edit.
+void apply_pending_edit();
+
 // Every front end starts the calculator the same way: the state at its initial values,
 // the colon table of the time reader, then the creation of the calculator dialog, which
 // loads the settings, initialises every field and shows the dialog. Returns false when

@@ -6,8 +6,8 @@ CalculatorState calc;
 
 namespace {
 
-const char* const initial_media_choice[media_format_count] = {
-    "4,7 GB", "700 MB / 80 Min.", "700 MB / 80 Min.", "4,7 GB"};
+const char* const initial_media_choice[media_format_count] = {"4,7 GB", "700 MB / 80 Min.",
+                                                              "700 MB / 80 Min.", "4,7 GB"};
 
 const uint32_t prefix_multipliers[4] = {1, 1024, 1048576, 1073741824};
 const uint32_t size_decimal_places[4] = {0, 1, 4, 7};

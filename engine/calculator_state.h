@@ -30,6 +30,8 @@ constexpr uint32_t media_index_mask = 0x0F000000;
 // the unit configuration of the encoder preset.
 constexpr uint32_t preset_unit_mask = 0x000FFF00;
 constexpr uint32_t prefix_mask = 0x3; // a UnitPrefix code, before shifting
+// Every bit that carries a choice; the others are always 0.
+constexpr uint32_t mode_flags_used = 0x0F3FFF3F;
 constexpr uint32_t initial_mode_flags = remember_settings | remember_values;
 constexpr uint32_t media_index_none = 15;
 
@@ -103,6 +105,7 @@ constexpr uint32_t format_buffer_size = 128;
 constexpr uint32_t time_factor_count = 20;
 constexpr uint32_t media_format_count = 4;
 constexpr uint32_t media_choice_size = 50; // 49 characters and the terminator
+constexpr uint32_t settings_record_size = 300;
 
 struct CalculatorState {
     uint32_t mode_flags;
@@ -147,6 +150,9 @@ struct CalculatorState {
 
     // Place values of the colons of an hours : minutes : seconds text.
     uint32_t time_factors[time_factor_count];
+
+    // The settings file's content as last read or written; all zero at start.
+    uint8_t settings_record[settings_record_size];
 
     PlatformHandle main_dialog;
     PlatformHandle menu_handle;

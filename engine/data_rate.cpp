@@ -18,16 +18,17 @@ void video_rate_from_payload() {
         // audio rate leaves nothing for video.
         const uint32_t total_rate =
             per_second > max_uint32 ? max_uint32 : static_cast<uint32_t>(per_second);
-        calc.video_rate =
-            total_rate <= calc.audio_rate
-                ? 0
-                : mul_div(total_rate - calc.audio_rate, calc.video_factor_num, calc.video_factor_den);
+        calc.video_rate = total_rate <= calc.audio_rate
+                              ? 0
+                              : mul_div(total_rate - calc.audio_rate, calc.video_factor_num,
+                                        calc.video_factor_den);
     }
     calc.edit_state &= ~video_reread_done;
 }
 
 void compute_result_size() {
-    const uint32_t video = mul_div(calc.video_rate_shown, calc.video_factor_den, calc.video_factor_num);
+    const uint32_t video =
+        mul_div(calc.video_rate_shown, calc.video_factor_den, calc.video_factor_num);
     const uint64_t sum = static_cast<uint64_t>(video) + calc.audio_rate_shown;
     const uint32_t total_rate = sum > max_uint32 ? max_uint32 : static_cast<uint32_t>(sum);
     uint64_t result = wide_multiply(calc.length_seconds, total_rate);

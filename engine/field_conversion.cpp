@@ -10,12 +10,12 @@ const QuantityUnit quantity_units[quantity_count] = {
      max_size_prefix_shift, max_size_in_bits, false},
     {field_audio_rate, selector_audio, radio_audio_bits, radio_audio_bytes, audio_prefix_shift,
      audio_in_bytes, true},
-    {field_result_size, selector_result, radio_result_bytes, radio_result_bits,
-     result_prefix_shift, result_in_bits, false},
+    {field_result_size, selector_result, radio_result_bytes, radio_result_bits, result_prefix_shift,
+     result_in_bits, false},
     {field_video_rate, selector_video, radio_video_bits, radio_video_bytes, video_prefix_shift,
      video_in_bytes, true},
-    {field_reserve, selector_reserve, radio_reserve_bytes, radio_reserve_bits,
-     reserve_prefix_shift, reserve_in_bits, false},
+    {field_reserve, selector_reserve, radio_reserve_bytes, radio_reserve_bits, reserve_prefix_shift,
+     reserve_in_bits, false},
 };
 
 bool quantity_in_bits(Quantity quantity) {
@@ -87,17 +87,19 @@ uint32_t read_rate_field(uint32_t id, bool in_bytes, uint32_t prefix, MixedNumbe
 namespace {
 
 void write_display(uint32_t id, const MixedNumber& display, uint32_t decimals) {
-    platform_set_field_text(id, format_number(display.whole, display.numerator,
-                                              display.denominator, decimals));
+    platform_set_field_text(
+        id, format_number(display.whole, display.numerator, display.denominator, decimals));
 }
 
 void show_size(Quantity quantity, uint64_t bits, MixedNumber& display, uint32_t& decimals) {
-    decimals = size_to_display(bits, quantity_in_bits(quantity), quantity_prefix(quantity), display);
+    decimals =
+        size_to_display(bits, quantity_in_bits(quantity), quantity_prefix(quantity), display);
     write_display(quantity_units[quantity].value_field, display, decimals);
 }
 
 void show_rate(Quantity quantity, uint32_t rate, MixedNumber& display, uint32_t& decimals) {
-    decimals = rate_to_display(rate, !quantity_in_bits(quantity), quantity_prefix(quantity), display);
+    decimals =
+        rate_to_display(rate, !quantity_in_bits(quantity), quantity_prefix(quantity), display);
     write_display(quantity_units[quantity].value_field, display, decimals);
 }
 
@@ -115,15 +117,23 @@ void show_result_text() {
     show_size(quantity_result, calc.result_size_bits, calc.result_display, calc.result_decimals);
 }
 
-void show_audio_rate() {
+void show_audio_text() {
     show_rate(quantity_audio, calc.audio_rate, calc.audio_display, calc.audio_decimals);
+}
+
+void show_video_text() {
+    show_rate(quantity_video, calc.video_rate, calc.video_display, calc.video_decimals);
+}
+
+void show_audio_rate() {
+    show_audio_text();
     if ((calc.edit_state & audio_reread_done) == 0) {
         reread_audio_rate();
     }
 }
 
 void show_video_rate() {
-    show_rate(quantity_video, calc.video_rate, calc.video_display, calc.video_decimals);
+    show_video_text();
     if ((calc.edit_state & video_reread_done) == 0) {
         reread_video_rate();
     }

@@ -24,8 +24,8 @@ struct QuantityUnit {
     uint32_t first_radio;  // "Bytes" for data amounts, "Bits" for rates
     uint32_t second_radio; // the other one
     uint32_t prefix_shift;
-    uint32_t flag;    // the bytes/bits flag
-    bool is_rate;     // rates: flag set means bytes; data amounts: flag set means bits
+    uint32_t flag; // the bytes/bits flag
+    bool is_rate;  // rates: flag set means bytes; data amounts: flag set means bits
 };
 
 extern const QuantityUnit quantity_units[quantity_count];
@@ -48,7 +48,9 @@ void show_audio_rate();
 void show_video_rate();
 void reread_audio_rate();
 void reread_video_rate();
-// Converts result_size_bits and writes field 171 (no computation).
+// Convert and write a field without reading anything back or computing.
+void show_audio_text();
+void show_video_text();
 void show_result_text();
 
 #endif

@@ -13,8 +13,7 @@ constexpr uint32_t max_decimals = 20;
 
 // Build the digits of whole + numerator / denominator with `decimals` fraction digits.
 void format_mixed(uint32_t whole, uint32_t numerator, uint32_t denominator, uint32_t decimals);
-void format_mixed_wide(uint64_t whole, uint32_t numerator, uint32_t denominator,
-                       uint32_t decimals);
+void format_mixed_wide(uint64_t whole, uint32_t numerator, uint32_t denominator, uint32_t decimals);
 // Groups the digits of the last format call into calc.format_buffer and returns the
 // offset of the text's first character.
 uint32_t finish_number_text();

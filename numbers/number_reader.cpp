@@ -78,8 +78,7 @@ bool read_frames_text(const char* text, uint64_t* frames) {
     return true;
 }
 
-bool read_time_text(const char* text, const uint32_t* factors, uint32_t count,
-                    uint64_t* seconds) {
+bool read_time_text(const char* text, const uint32_t* factors, uint32_t count, uint64_t* seconds) {
     const size_t length = std::strlen(text);
     if (length == 0) {
         return false;
@@ -130,6 +129,6 @@ uint32_t parse_time_field() {
     if (!read_time_text(calc.field_text, calc.time_factors, time_factor_count, &seconds)) {
         return 0;
     }
-    calc.length_frames = seconds * 25;      // modulo 2^64
+    calc.length_frames = seconds * 25;     // modulo 2^64
     return static_cast<uint32_t>(seconds); // modulo 2^32
 }

@@ -18,8 +18,7 @@ MixedNumber read_decimal_text(const char* text);
 bool read_frames_text(const char* text, uint64_t* frames);
 // True and *seconds set (modulo 2^64) for a good time text; colon k from the right has
 // the place value factors[k - 1], and 0 past the table's `count` entries.
-bool read_time_text(const char* text, const uint32_t* factors, uint32_t count,
-                    uint64_t* seconds);
+bool read_time_text(const char* text, const uint32_t* factors, uint32_t count, uint64_t* seconds);
 
 // The readers on a dialog field: the text is fetched into calc.field_text first.
 MixedNumber parse_decimal_field(uint32_t id);

@@ -15,26 +15,26 @@
 constexpr uint32_t message_init_dialog = 0x0110; // WM_INITDIALOG
 constexpr uint32_t message_command = 0x0111;     // WM_COMMAND
 
-constexpr uint32_t notify_clicked = 0;       // BN_CLICKED
-constexpr uint32_t notify_sel_change = 1;    // CBN_SELCHANGE
-constexpr uint32_t notify_set_focus = 3;     // CBN_SETFOCUS
-constexpr uint32_t notify_kill_focus = 4;    // CBN_KILLFOCUS
-constexpr uint32_t notify_edit_change = 5;   // CBN_EDITCHANGE
-constexpr uint32_t notify_edit_update = 6;   // CBN_EDITUPDATE
-constexpr uint32_t notify_drop_down = 7;     // CBN_DROPDOWN
-constexpr uint32_t notify_close_up = 8;      // CBN_CLOSEUP
-constexpr uint32_t notify_sel_end_ok = 9;    // CBN_SELENDOK
+constexpr uint32_t notify_clicked = 0;         // BN_CLICKED
+constexpr uint32_t notify_sel_change = 1;      // CBN_SELCHANGE
+constexpr uint32_t notify_set_focus = 3;       // CBN_SETFOCUS
+constexpr uint32_t notify_kill_focus = 4;      // CBN_KILLFOCUS
+constexpr uint32_t notify_edit_change = 5;     // CBN_EDITCHANGE
+constexpr uint32_t notify_edit_update = 6;     // CBN_EDITUPDATE
+constexpr uint32_t notify_drop_down = 7;       // CBN_DROPDOWN
+constexpr uint32_t notify_close_up = 8;        // CBN_CLOSEUP
+constexpr uint32_t notify_sel_end_ok = 9;      // CBN_SELENDOK
 constexpr uint32_t notify_sel_end_cancel = 10; // CBN_SELENDCANCEL
 
 // Message box styles and answers.
-constexpr uint32_t box_ok = 0x0000;          // MB_OK
-constexpr uint32_t box_yes_no = 0x0004;      // MB_YESNO
-constexpr uint32_t box_icon_question = 0x0020; // MB_ICONQUESTION
+constexpr uint32_t box_ok = 0x0000;              // MB_OK
+constexpr uint32_t box_yes_no = 0x0004;          // MB_YESNO
+constexpr uint32_t box_icon_question = 0x0020;   // MB_ICONQUESTION
 constexpr uint32_t box_default_button2 = 0x0100; // MB_DEFBUTTON2
-constexpr uint32_t box_task_modal = 0x2000;  // MB_TASKMODAL
-constexpr uint32_t answer_ok = 1;            // IDOK
-constexpr uint32_t answer_yes = 6;           // IDYES
-constexpr uint32_t answer_no = 7;            // IDNO
+constexpr uint32_t box_task_modal = 0x2000;      // MB_TASKMODAL
+constexpr uint32_t answer_ok = 1;                // IDOK
+constexpr uint32_t answer_yes = 6;               // IDYES
+constexpr uint32_t answer_no = 7;                // IDNO
 
 // Menu check states (MF_CHECKED, MF_UNCHECKED).
 constexpr uint32_t menu_checked = 8;

@@ -7,17 +7,17 @@
 #include <cstdint>
 
 // Window and control styles the layout uses (the window system's values).
-constexpr uint32_t style_disabled = 0x08000000;    // WS_DISABLED
-constexpr uint32_t style_group = 0x00020000;       // WS_GROUP
-constexpr uint32_t style_tab_stop = 0x00010000;    // WS_TABSTOP
+constexpr uint32_t style_disabled = 0x08000000; // WS_DISABLED
+constexpr uint32_t style_group = 0x00020000;    // WS_GROUP
+constexpr uint32_t style_tab_stop = 0x00010000; // WS_TABSTOP
 constexpr uint32_t button_type_mask = 0x0000000F;
-constexpr uint32_t button_auto_check_box = 0x3;    // BS_AUTOCHECKBOX
-constexpr uint32_t button_group_box = 0x7;         // BS_GROUPBOX
-constexpr uint32_t button_auto_radio = 0x9;        // BS_AUTORADIOBUTTON
+constexpr uint32_t button_auto_check_box = 0x3; // BS_AUTOCHECKBOX
+constexpr uint32_t button_group_box = 0x7;      // BS_GROUPBOX
+constexpr uint32_t button_auto_radio = 0x9;     // BS_AUTORADIOBUTTON
 constexpr uint32_t combo_type_mask = 0x00000003;
-constexpr uint32_t combo_simple = 0x1;             // CBS_SIMPLE
-constexpr uint32_t combo_drop_down = 0x2;          // CBS_DROPDOWN
-constexpr uint32_t combo_sort = 0x00000100;        // CBS_SORT
+constexpr uint32_t combo_simple = 0x1;      // CBS_SIMPLE
+constexpr uint32_t combo_drop_down = 0x2;   // CBS_DROPDOWN
+constexpr uint32_t combo_sort = 0x00000100; // CBS_SORT
 
 enum ControlClass : uint32_t { class_button, class_combo_box, class_static };
 
