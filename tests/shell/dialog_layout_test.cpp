@@ -1,0 +1,93 @@
+#include "shell/dialog_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using Ids = std::vector<int32_t>;
+
+Ids controls_where(bool (*predicate)(const ControlLayout&)) {
+    Ids ids;
+    for (uint32_t i = 0; i < calculator_dialog.control_count; ++i) {
+        if (predicate(calculator_dialog.controls[i])) {
+            ids.push_back(calculator_dialog.controls[i].id);
+        }
+    }
+    return ids;
+}
+
+bool is_auto_radio(const ControlLayout& control) {
+    return control.control_class == class_button &&
+           (control.style & button_type_mask) == button_auto_radio;
+}
+
+} // namespace
+
+TEST(DialogLayout, RadioGroupsFollowTheGroupStyleInCreationOrder) {
+    std::vector<Ids> groups;
+    for (uint32_t i = 0; i < calculator_dialog.control_count; ++i) {
+        const ControlLayout& control = calculator_dialog.controls[i];
+        if (i == 0 || (control.style & style_group) != 0) {
+            groups.emplace_back();
+        }
+        if (is_auto_radio(control)) {
+            groups.back().push_back(control.id);
+        }
+    }
+    std::vector<Ids> radio_groups;
+    for (const Ids& group : groups) {
+        if (!group.empty()) {
+            radio_groups.push_back(group);
+        }
+    }
+    const std::vector<Ids> expected = {{1189, 1190, 1192, 1193},
+                                       {1198, 1199},
+                                       {1201, 1202},
+                                       {1205, 1206},
+                                       {1204, 1203},
+                                       {1212, 1208},
+                                       {1215, 1216}};
+    EXPECT_EQ(radio_groups, expected);
+}
+
+TEST(DialogLayout, ControlsTheInMemoryDialogDependsOn) {
+    EXPECT_EQ(calculator_dialog.control_count, 43u);
+    EXPECT_EQ(calculator_dialog.controls[0].id, 1189); // the first tab stop takes the focus
+    EXPECT_NE(calculator_dialog.controls[0].style & style_tab_stop, 0u);
+
+    EXPECT_EQ(controls_where([](const ControlLayout& c) {
+                  return c.id != -1 && (c.style & style_disabled) != 0;
+              }),
+              (Ids{1190, 1192, 183}));
+    EXPECT_EQ(controls_where([](const ControlLayout& c) {
+                  return c.control_class == class_combo_box && (c.style & combo_sort) != 0 &&
+                         (c.style & combo_type_mask) == combo_drop_down;
+              }),
+              (Ids{175}));
+    EXPECT_EQ(controls_where([](const ControlLayout& c) {
+                  return c.control_class == class_combo_box &&
+                         (c.style & combo_type_mask) == combo_drop_down;
+              }),
+              (Ids{172, 175, 176, 178, 180, 174, 179, 181}));
+    EXPECT_EQ(controls_where([](const ControlLayout& c) {
+                  return c.control_class == class_button &&
+                         (c.style & button_type_mask) == button_auto_check_box;
+              }),
+              (Ids{2, 1214}));
+    EXPECT_EQ(controls_where([](const ControlLayout& c) {
+                  return (c.control_class == class_combo_box) != (c.extended_style == 0x10);
+              }),
+              Ids{});
+}
+
+TEST(DialogLayout, LookupAndWindows1252Captions) {
+    ASSERT_NE(find_control(1002), nullptr);
+    EXPECT_STREQ(find_control(1002)->caption, "L\xE4nge");
+    EXPECT_STREQ(find_control(1008)->caption, "optimieren f\xFCr :");
+    EXPECT_EQ(find_control(175)->style, 0x50230942u);
+    EXPECT_EQ(find_control(-1), nullptr); // the two texts have no id to find them by
+    EXPECT_EQ(find_control(1191), nullptr);
+}
