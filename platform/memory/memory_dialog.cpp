@@ -1,1 +1,707 @@
-// placeholder
+#include "platform/memory/memory_dialog.h"
+
+#include "platform/memory/memory_file.h"
+#include "platform/platform.h"
+#include "shell/dialog_layout.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t max_controls = 48;
+constexpr uint32_t text_capacity = 256; // 255 characters and the terminator
+constexpr uint32_t list_capacity = 16;
+constexpr uint32_t max_menu_items = 8;
+constexpr int32_t no_selection = -1;
+constexpr PlatformHandle dialog_handle = 130;
+constexpr PlatformHandle menu_handle = 109;
+
+enum ControlKind : uint32_t {
+    kind_inert, // group boxes and texts
+    kind_auto_radio,
+    kind_auto_check_box,
+    kind_simple_combo,
+    kind_drop_down_combo,
+};
+
+struct Control {
+    uint32_t id; // 0 for the texts without one
+    ControlKind kind;
+    bool enabled;
+    bool sorted;
+    bool tab_stop;
+    uint32_t group; // index of the control that starts its group
+    bool checked;
+    int32_t selection;
+    // The edit text was last written by a list choice: the next typed change leaves the
+    // selection alone, once.
+    bool text_from_choice;
+    uint32_t item_count;
+    char text[text_capacity];
+    char items[list_capacity][text_capacity];
+};
+
+struct Dialog {
+    DialogProcedure procedure;
+    bool created;
+    bool shown;
+    bool ended;
+    bool frame_destroyed;
+    bool quit_posted;
+    uint32_t exit_code;
+    uint32_t focus;
+    // The focus a message box or the About box took away; the dialog gives it back to
+    // this control at the next click into the dialog.
+    uint32_t saved_focus;
+    uint32_t control_count;
+    Control controls[max_controls];
+    bool menu_checks[max_menu_items];
+};
+
+Dialog dialog;
+
+// What outlives a restart of the calculator.
+std::vector<MemoryMessageBox> message_log;
+uint32_t about_count = 0;
+bool answer_yes_next = false;
+
+void copy_text(char* target, const char* source) {
+    std::strncpy(target, source, text_capacity - 1);
+    target[text_capacity - 1] = '\0';
+}
+
+uint8_t lower(char c) {
+    const uint8_t byte = static_cast<uint8_t>(c);
+    return byte >= 'A' && byte <= 'Z' ? static_cast<uint8_t>(byte + ('a' - 'A')) : byte;
+}
+
+// Case-insensitive byte order: the order of a sorted list.
+int compare_ignoring_case(const char* a, const char* b) {
+    for (;; ++a, ++b) {
+        const uint8_t x = lower(*a);
+        const uint8_t y = lower(*b);
+        if (x != y || x == 0) {
+            return x < y ? -1 : (x > y ? 1 : 0);
+        }
+    }
+}
+
+bool begins_with_ignoring_case(const char* text, const char* prefix) {
+    for (; *prefix != '\0'; ++text, ++prefix) {
+        if (lower(*text) != lower(*prefix)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+ControlKind kind_of(const ControlLayout& layout) {
+    if (layout.control_class == class_combo_box) {
+        return (layout.style & combo_type_mask) == combo_simple ? kind_simple_combo
+                                                                : kind_drop_down_combo;
+    }
+    if (layout.control_class == class_button) {
+        switch (layout.style & button_type_mask) {
+        case button_auto_radio:
+            return kind_auto_radio;
+        case button_auto_check_box:
+            return kind_auto_check_box;
+        default:
+            break;
+        }
+    }
+    return kind_inert;
+}
+
+void build_controls() {
+    dialog.control_count = 0;
+    uint32_t group = 0;
+    for (uint32_t i = 0; i < calculator_dialog.control_count && i < max_controls; ++i) {
+        const ControlLayout& layout = calculator_dialog.controls[i];
+        Control& control = dialog.controls[i];
+        if ((layout.style & style_group) != 0) {
+            group = i;
+        }
+        control.id = layout.id > 0 ? static_cast<uint32_t>(layout.id) : 0;
+        control.kind = kind_of(layout);
+        control.enabled = (layout.style & style_disabled) == 0;
+        control.sorted = control.kind >= kind_simple_combo && (layout.style & combo_sort) != 0;
+        control.tab_stop = (layout.style & style_tab_stop) != 0;
+        control.group = group;
+        control.checked = false;
+        control.selection = no_selection;
+        control.text_from_choice = false;
+        control.item_count = 0;
+        copy_text(control.text, layout.caption);
+        dialog.control_count = i + 1;
+    }
+}
+
+Control* find(uint32_t id) {
+    if (id == 0) {
+        return nullptr;
+    }
+    for (uint32_t i = 0; i < dialog.control_count; ++i) {
+        if (dialog.controls[i].id == id) {
+            return &dialog.controls[i];
+        }
+    }
+    return nullptr;
+}
+
+bool is_combo(const Control* control) {
+    return control != nullptr && control->kind >= kind_simple_combo;
+}
+
+bool is_combo(uint32_t id) {
+    return is_combo(find(id));
+}
+
+bool dialog_alive() {
+    return dialog.created && !dialog.frame_destroyed;
+}
+
+void notify(uint32_t id, uint32_t code) {
+    if (dialog_alive() && dialog.procedure != nullptr) {
+        dialog.procedure(dialog_handle, message_command, (uintptr_t{code} << 16) | id, 0);
+    }
+}
+
+// The focus moves to `id` (memory_no_focus: to no control of the dialog). A combo box
+// that loses it cancels its list selection and reports the loss (10, 4) while the focus
+// is already elsewhere; the combo box that gains it reports that last (3). Buttons gain
+// and lose the focus silently.
+void move_focus(uint32_t id) {
+    const uint32_t old = dialog.focus;
+    dialog.saved_focus = memory_no_focus;
+    if (old == id) {
+        return;
+    }
+    dialog.focus = id;
+    if (is_combo(old)) {
+        notify(old, notify_sel_end_cancel);
+        notify(old, notify_kill_focus);
+    }
+    if (is_combo(id) && dialog.focus == id) {
+        notify(id, notify_set_focus);
+    }
+}
+
+// Another window (a message box, the About box) takes the focus; the dialog remembers
+// which control had it.
+void lend_focus_to_other_window() {
+    const uint32_t old = dialog.focus;
+    if (old == memory_no_focus) {
+        return;
+    }
+    move_focus(memory_no_focus);
+    dialog.saved_focus = old;
+}
+
+bool user_can_act() {
+    return dialog_alive() && dialog.shown && !dialog.ended && !dialog.quit_posted;
+}
+
+// A control the user can reach, or nullptr.
+Control* reachable(uint32_t id) {
+    Control* const control = user_can_act() ? find(id) : nullptr;
+    return control != nullptr && control->enabled ? control : nullptr;
+}
+
+// A click anywhere into the dialog activates it again: a focus that another window took
+// away comes back first.
+void click_into_dialog() {
+    if (dialog.focus == memory_no_focus && dialog.saved_focus != memory_no_focus) {
+        move_focus(dialog.saved_focus);
+    }
+}
+
+void click_into(Control& control) {
+    click_into_dialog();
+    move_focus(control.id);
+}
+
+// The user changed the edit text (already changed when this runs). With the list closed
+// the combo box drops its selection on every change, except the first one after a list
+// choice wrote the text.
+void report_edit(Control& control) {
+    notify(control.id, notify_edit_update);
+    if (control.text_from_choice) {
+        control.text_from_choice = false;
+    } else {
+        control.selection = no_selection;
+    }
+    notify(control.id, notify_edit_change);
+}
+
+// Typing a byte at the end of the text; a full edit field takes nothing and says nothing.
+void type_byte(Control& control, char c) {
+    const size_t length = std::strlen(control.text);
+    if (length + 1 >= text_capacity) {
+        return;
+    }
+    control.text[length] = c;
+    control.text[length + 1] = '\0';
+    report_edit(control);
+}
+
+// The first item that begins with the edit text, or -1 (also for an empty text).
+int32_t prefix_match(const Control& control) {
+    if (control.text[0] == '\0') {
+        return no_selection;
+    }
+    for (uint32_t i = 0; i < control.item_count; ++i) {
+        if (begins_with_ignoring_case(control.items[i], control.text)) {
+            return static_cast<int32_t>(i);
+        }
+    }
+    return no_selection;
+}
+
+int32_t find_item(const Control& control, const char* text) {
+    for (uint32_t i = 0; i < control.item_count; ++i) {
+        if (std::strcmp(control.items[i], text) == 0) {
+            return static_cast<int32_t>(i);
+        }
+    }
+    return no_selection;
+}
+
+// The arrow was clicked: the list opens and selects the item the text begins with.
+void open_list(Control& control) {
+    click_into(control);
+    notify(control.id, notify_drop_down);
+    control.selection = prefix_match(control);
+}
+
+// An auto radio button checks itself and unchecks the other auto radio buttons of its
+// group. As on the window system, the walk through the group skips disabled buttons.
+void check_in_group(Control& radio) {
+    for (uint32_t i = 0; i < dialog.control_count; ++i) {
+        Control& other = dialog.controls[i];
+        if (&other != &radio && other.group == radio.group && other.kind == kind_auto_radio &&
+            other.enabled) {
+            other.checked = false;
+        }
+    }
+    radio.checked = true;
+}
+
+int32_t menu_index(uint32_t command) {
+    for (uint32_t i = 0; i < calculator_menu_count && i < max_menu_items; ++i) {
+        if (calculator_menu[i].command == command) {
+            return static_cast<int32_t>(i);
+        }
+    }
+    return -1;
+}
+
+void type_text(Control& control, const char* text) {
+    for (; *text != '\0' && dialog.focus == control.id && user_can_act(); ++text) {
+        type_byte(control, *text);
+    }
+}
+
+} // namespace
+
+// --- User actions ---------------------------------------------------------------------
+
+void memory_focus(uint32_t id) {
+    Control* const control = reachable(id);
+    if (control != nullptr) {
+        click_into(*control);
+    }
+}
+
+void memory_type(uint32_t id, const char* text) {
+    Control* const control = reachable(id);
+    if (!is_combo(control)) {
+        return;
+    }
+    click_into(*control);
+    type_text(*control, text);
+}
+
+void memory_backspace(uint32_t id, uint32_t count) {
+    Control* const control = reachable(id);
+    if (!is_combo(control)) {
+        return;
+    }
+    click_into(*control);
+    for (; count > 0 && dialog.focus == id && user_can_act(); --count) {
+        const size_t length = std::strlen(control->text);
+        if (length == 0) {
+            return; // Backspace on an empty text changes nothing and says nothing
+        }
+        control->text[length - 1] = '\0';
+        report_edit(*control);
+    }
+}
+
+void memory_replace(uint32_t id, const char* text) {
+    Control* const control = reachable(id);
+    if (!is_combo(control)) {
+        return;
+    }
+    click_into(*control);
+    if (dialog.focus != id) {
+        return;
+    }
+    // Selecting says nothing; the first byte typed (or Delete) replaces the selection.
+    if (*text == '\0') {
+        if (control->text[0] != '\0') {
+            control->text[0] = '\0';
+            report_edit(*control);
+        }
+        return;
+    }
+    control->text[0] = '\0';
+    type_text(*control, text);
+}
+
+void memory_paste(uint32_t id, const char* text) {
+    Control* const control = reachable(id);
+    if (!is_combo(control)) {
+        return;
+    }
+    click_into(*control);
+    if (dialog.focus != id || (*text == '\0' && control->text[0] == '\0')) {
+        return;
+    }
+    copy_text(control->text, text);
+    report_edit(*control);
+}
+
+bool memory_choose(uint32_t id, const char* text) {
+    Control* const control = find(id);
+    if (control == nullptr || control->kind != kind_drop_down_combo ||
+        find_item(*control, text) == no_selection) {
+        return false;
+    }
+    if (reachable(id) == nullptr) {
+        return true;
+    }
+    open_list(*control);
+    // The user clicks the item as the open list shows it.
+    const int32_t index = find_item(*control, text);
+    if (index == no_selection) {
+        notify(id, notify_sel_end_cancel);
+        notify(id, notify_close_up);
+        return true;
+    }
+    control->selection = index;
+    notify(id, notify_sel_end_ok);
+    notify(id, notify_close_up);
+    notify(id, notify_sel_change);
+    // Only now does the edit show the item that is selected at this moment.
+    const int32_t chosen = control->selection;
+    copy_text(control->text, chosen >= 0 && static_cast<uint32_t>(chosen) < control->item_count
+                                 ? control->items[chosen]
+                                 : "");
+    control->text_from_choice = true;
+    return true;
+}
+
+void memory_dropdown(uint32_t id) {
+    Control* const control = reachable(id);
+    if (control == nullptr || control->kind != kind_drop_down_combo) {
+        return;
+    }
+    open_list(*control);
+    notify(id, notify_sel_end_cancel);
+    notify(id, notify_close_up);
+}
+
+void memory_click(uint32_t id) {
+    Control* const control = reachable(id);
+    if (control == nullptr ||
+        (control->kind != kind_auto_radio && control->kind != kind_auto_check_box)) {
+        return;
+    }
+    click_into_dialog();
+    move_focus(id); // on the mouse press
+    if (control->kind == kind_auto_radio) {
+        check_in_group(*control);
+    } else {
+        control->checked = !control->checked;
+    }
+    notify(id, notify_clicked); // on the release
+}
+
+void memory_menu(uint32_t command) {
+    if (!user_can_act() || menu_index(command) < 0) {
+        return;
+    }
+    click_into_dialog();
+    notify(command, 0);
+}
+
+void memory_key_enter() {
+    if (user_can_act()) {
+        notify(32773, 1);
+    }
+}
+
+void memory_key_escape() {
+    if (user_can_act()) {
+        notify(32774, 1);
+    }
+}
+
+void memory_key_about() {
+    if (user_can_act()) {
+        notify(104, 1);
+    }
+}
+
+void memory_close_box() {
+    if (!user_can_act()) {
+        return;
+    }
+    click_into_dialog();
+    notify(2, 0); // the default handling of the close request posts this command
+}
+
+// --- Inspection -----------------------------------------------------------------------
+
+const char* memory_field_text(uint32_t id) {
+    const Control* const control = find(id);
+    return control != nullptr ? control->text : "";
+}
+
+uint32_t memory_list_count(uint32_t id) {
+    const Control* const control = find(id);
+    return control != nullptr ? control->item_count : 0;
+}
+
+const char* memory_list_item(uint32_t id, uint32_t index) {
+    const Control* const control = find(id);
+    return control != nullptr && index < control->item_count ? control->items[index] : nullptr;
+}
+
+int32_t memory_selection(uint32_t id) {
+    const Control* const control = find(id);
+    return control != nullptr ? control->selection : no_selection;
+}
+
+bool memory_checked(uint32_t id) {
+    const Control* const control = find(id);
+    return control != nullptr && control->checked;
+}
+
+bool memory_enabled(uint32_t id) {
+    const Control* const control = find(id);
+    return control != nullptr && control->enabled;
+}
+
+bool memory_menu_checked(uint32_t command) {
+    const int32_t index = menu_index(command);
+    return index >= 0 && dialog.menu_checks[index];
+}
+
+uint32_t memory_focus_owner() {
+    return dialog.focus;
+}
+
+uint32_t memory_message_count() {
+    return static_cast<uint32_t>(message_log.size());
+}
+
+const MemoryMessageBox& memory_message(uint32_t index) {
+    return message_log.at(index);
+}
+
+uint32_t memory_about_count() {
+    return about_count;
+}
+
+bool memory_running() {
+    return dialog.created && !dialog.quit_posted;
+}
+
+uint32_t memory_exit_code() {
+    return dialog.exit_code;
+}
+
+bool memory_dialog_shown() {
+    return dialog.shown;
+}
+
+bool memory_dialog_ended() {
+    return dialog.ended;
+}
+
+// --- Preparation ----------------------------------------------------------------------
+
+void memory_answer_next_yes_no(bool yes) {
+    answer_yes_next = yes;
+}
+
+void memory_reset() {
+    memory_close_files();
+    std::memset(&dialog, 0, sizeof dialog);
+}
+
+// --- The platform ---------------------------------------------------------------------
+
+PlatformHandle platform_create_dialog(DialogProcedure procedure) {
+    if (procedure == nullptr) {
+        return no_handle;
+    }
+    std::memset(&dialog, 0, sizeof dialog);
+    build_controls();
+    dialog.procedure = procedure;
+    dialog.created = true;
+    procedure(dialog_handle, message_init_dialog, 0, 0);
+    return dialog_handle;
+}
+
+void platform_show_dialog() {
+    if (dialog.shown || dialog.ended || !dialog_alive()) {
+        return;
+    }
+    dialog.shown = true;
+    // Activation puts the focus on the first control with a tab stop; for a button that
+    // raises no notification.
+    for (uint32_t i = 0; i < dialog.control_count; ++i) {
+        const Control& control = dialog.controls[i];
+        if (control.tab_stop && control.enabled && control.id != 0) {
+            move_focus(control.id);
+            return;
+        }
+    }
+}
+
+void platform_end_dialog(uint32_t) {
+    move_focus(memory_no_focus);
+    dialog.ended = true;
+    dialog.shown = false;
+}
+
+void platform_destroy_frame_window() {
+    // The frame window's destruction posts the quit message with 0 and takes the dialog
+    // it owns with it.
+    platform_post_quit(0);
+    dialog.frame_destroyed = true;
+}
+
+void platform_post_quit(uint32_t exit_code) {
+    if (!dialog.quit_posted) {
+        dialog.quit_posted = true; // the message loop ends at the first quit message
+        dialog.exit_code = exit_code;
+    }
+}
+
+void platform_run_about_box() {
+    ++about_count;
+    lend_focus_to_other_window();
+}
+
+uint32_t platform_get_field_text(uint32_t id, char* buffer, uint32_t size) {
+    const Control* const control = find(id);
+    uint32_t length = 0;
+    if (control != nullptr) {
+        for (; length + 1 < size && control->text[length] != '\0'; ++length) {
+            buffer[length] = control->text[length];
+        }
+    }
+    buffer[length] = '\0';
+    return length;
+}
+
+void platform_set_field_text(uint32_t id, const char* text) {
+    Control* const control = find(id);
+    if (control != nullptr) {
+        copy_text(control->text, text);
+    }
+}
+
+void platform_list_reset(uint32_t id) {
+    Control* const control = find(id);
+    if (is_combo(control)) {
+        control->item_count = 0;
+        control->selection = no_selection;
+        control->text[0] = '\0';
+    }
+}
+
+void platform_list_add(uint32_t id, const char* text) {
+    Control* const control = find(id);
+    if (!is_combo(control) || control->item_count == list_capacity) {
+        return;
+    }
+    uint32_t index = control->item_count;
+    if (control->sorted) {
+        index = 0; // after every item that sorts before it or equal to it
+        while (index < control->item_count &&
+               compare_ignoring_case(control->items[index], text) <= 0) {
+            ++index;
+        }
+    }
+    for (uint32_t i = control->item_count; i > index; --i) {
+        std::memcpy(control->items[i], control->items[i - 1], text_capacity);
+    }
+    copy_text(control->items[index], text);
+    ++control->item_count;
+    // The selected item stays selected; its index moves with it.
+    if (control->selection >= static_cast<int32_t>(index)) {
+        ++control->selection;
+    }
+}
+
+int32_t platform_list_selection(uint32_t id) {
+    return memory_selection(id);
+}
+
+bool platform_list_item_text(uint32_t id, int32_t index, char* buffer) {
+    const char* const item =
+        index >= 0 ? memory_list_item(id, static_cast<uint32_t>(index)) : nullptr;
+    if (item == nullptr) {
+        return false;
+    }
+    copy_text(buffer, item);
+    return true;
+}
+
+bool platform_is_button_checked(uint32_t id) {
+    return memory_checked(id);
+}
+
+void platform_check_button(uint32_t id, bool checked) {
+    Control* const control = find(id);
+    if (control != nullptr && control->kind != kind_inert && !is_combo(control)) {
+        control->checked = checked;
+    }
+}
+
+void platform_check_radio_button(uint32_t first, uint32_t last, uint32_t id) {
+    for (uint32_t i = 0; i < dialog.control_count; ++i) {
+        const uint32_t other = dialog.controls[i].id;
+        if (other >= first && other <= last) {
+            platform_check_button(other, other == id);
+        }
+    }
+}
+
+PlatformHandle platform_get_menu() {
+    return menu_handle;
+}
+
+void platform_check_menu_item(PlatformHandle menu, uint32_t id, uint32_t check) {
+    const int32_t index = menu_index(id);
+    if (menu == menu_handle && index >= 0) {
+        dialog.menu_checks[index] = (check & menu_checked) != 0;
+    }
+}
+
+uint32_t platform_message_box(const char* text, const char* caption, uint32_t style) {
+    message_log.push_back(MemoryMessageBox{caption, text, style});
+    lend_focus_to_other_window();
+    if ((style & 0xF) != box_yes_no) {
+        return answer_ok;
+    }
+    const bool yes = answer_yes_next;
+    answer_yes_next = false;
+    return yes ? answer_yes : answer_no;
+}
