@@ -549,6 +549,8 @@ PlatformHandle platform_create_dialog(DialogProcedure procedure) {
     if (procedure == nullptr) {
         return no_handle;
     }
+    // A new calculator run: whatever an earlier run left open ends with it.
+    memory_close_files();
     std::memset(&dialog, 0, sizeof dialog);
     build_controls();
     dialog.procedure = procedure;

@@ -82,8 +82,9 @@ bool memory_dialog_ended();
 // How the next Yes/No message box is answered; after that box it is "no" again.
 void memory_answer_next_yes_no(bool yes);
 // Back to the state before any dialog was created, as for a new process: the controls,
-// the focus and the running state go, files left open are closed. The message-box log,
-// the About count, the prepared answer and pending file failures stay.
+// the focus and the running state go, files left open are closed (creating the dialog
+// closes them too). The message-box log, the About count, the prepared answer and
+// pending file failures stay.
 void memory_reset();
 
 #endif
