@@ -18,8 +18,9 @@ TEST_F(FieldConversion, RateShownInItsUnitAndReadBack) {
         {0, 224000, "224 000", 224000},
         {1u << audio_prefix_shift, 224000, "218,75", 224000},
         {audio_in_bytes | 1u << audio_prefix_shift, 224000, "27,344", 224002},
-        {audio_in_bytes, 224003, "28 000", 224000}, // whole bytes; the bits only round
-        {3u << audio_prefix_shift, 48000, "0,000044704", 47999},
+        {audio_in_bytes, 224001, "28 000", 224000}, // whole bytes; the bits only round
+        {audio_in_bytes, 224003, "28 001", 224008},  // 3/8 of a byte rounds up
+        {3u << audio_prefix_shift, 48000, "0,000044704", 48000},
     };
     for (const RateCase& c : cases) {
         SCOPED_TRACE(c.text);
