@@ -1,0 +1,66 @@
+# The Windows program, cross-built with MinGW-w64 (toolchain: cmake/mingw-w64-x86_64.cmake):
+# the portable core on platform/win32, the shell and the resources. Included by the root
+# CMakeLists.txt after the core library is defined.
+
+# The generated resources are written by programs that run on the build machine; they
+# are built with its own compiler as a project of their own.
+include(ExternalProject)
+set(VIDOMAT_HOST_TOOLS ${CMAKE_BINARY_DIR}/host-tools)
+ExternalProject_Add(resource_tools
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/shell/resources
+  BINARY_DIR ${VIDOMAT_HOST_TOOLS}
+  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON
+  BUILD_BYPRODUCTS
+    ${VIDOMAT_HOST_TOOLS}/write_dialog_resource
+    ${VIDOMAT_HOST_TOOLS}/write_icons
+    ${VIDOMAT_HOST_TOOLS}/resource_file_test)
+
+find_program(VIDOMAT_WINDRES NAMES x86_64-w64-mingw32-windres REQUIRED)
+set(VIDOMAT_RESOURCES ${CMAKE_BINARY_DIR}/resources)
+file(MAKE_DIRECTORY ${VIDOMAT_RESOURCES})
+
+add_custom_command(OUTPUT ${VIDOMAT_RESOURCES}/calculator_dialog.rc
+  COMMAND ${VIDOMAT_HOST_TOOLS}/write_dialog_resource ${VIDOMAT_RESOURCES}/calculator_dialog.rc
+  DEPENDS resource_tools ${VIDOMAT_HOST_TOOLS}/write_dialog_resource
+  COMMENT "Writing dialog 130, menu 109 and accelerators 109 from the layout table")
+add_custom_command(OUTPUT ${VIDOMAT_RESOURCES}/icon_107.ico ${VIDOMAT_RESOURCES}/icon_108.ico
+  COMMAND ${VIDOMAT_HOST_TOOLS}/write_icons
+    ${VIDOMAT_RESOURCES}/icon_107.ico ${VIDOMAT_RESOURCES}/icon_108.ico
+  DEPENDS resource_tools ${VIDOMAT_HOST_TOOLS}/write_icons
+  COMMENT "Drawing icons 107 and 108")
+# The compiled resources are kept as a .res file, which the resource test reads, and
+# the very same file is turned into the object that is linked into the programs.
+add_custom_command(OUTPUT ${VIDOMAT_RESOURCES}/vidomat.res
+  COMMAND ${VIDOMAT_WINDRES} -O res -I ${VIDOMAT_RESOURCES}
+    ${CMAKE_SOURCE_DIR}/shell/resources/vidomat.rc ${VIDOMAT_RESOURCES}/vidomat.res
+  WORKING_DIRECTORY ${VIDOMAT_RESOURCES}
+  DEPENDS ${CMAKE_SOURCE_DIR}/shell/resources/vidomat.rc
+    ${VIDOMAT_RESOURCES}/calculator_dialog.rc
+    ${VIDOMAT_RESOURCES}/icon_107.ico ${VIDOMAT_RESOURCES}/icon_108.ico)
+add_custom_command(OUTPUT ${VIDOMAT_RESOURCES}/vidomat_resources.o
+  COMMAND ${VIDOMAT_WINDRES} -J res -O coff -i ${VIDOMAT_RESOURCES}/vidomat.res
+    -o ${VIDOMAT_RESOURCES}/vidomat_resources.o
+  DEPENDS ${VIDOMAT_RESOURCES}/vidomat.res)
+set_source_files_properties(${VIDOMAT_RESOURCES}/vidomat_resources.o
+  PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
+
+# The platform on user32 and kernel32, linked as objects: the core calls into it, so
+# the linker must not drop any of it.
+add_library(vidomat_platform_win32 OBJECT platform/win32/win32_platform.cpp)
+target_link_libraries(vidomat_platform_win32 PUBLIC vidomat_core)
+
+add_executable(vidomat WIN32
+  shell/win_main.cpp
+  $<TARGET_OBJECTS:vidomat_platform_win32>
+  ${VIDOMAT_RESOURCES}/vidomat_resources.o)
+target_link_libraries(vidomat PRIVATE vidomat_core)
+target_link_options(vidomat PRIVATE $<$<CONFIG:Release>:-s>)
+
+enable_testing()
+add_test(NAME resources COMMAND ${VIDOMAT_HOST_TOOLS}/resource_file_test)
+set_tests_properties(resources PROPERTIES
+  ENVIRONMENT VIDOMAT_RESOURCE_FILE=${VIDOMAT_RESOURCES}/vidomat.res)
+add_test(NAME needs_only_system_dlls
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/check_imports.sh $<TARGET_FILE:vidomat>)
