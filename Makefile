@@ -40,5 +40,31 @@ build-win32:
 run:
 	@echo "vidomat: no front end exists yet; 'make test' runs the calculator's tests." >&2; exit 1
 
+# Fuzzing: every target in fuzz/ built with libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang), each run for FUZZ_SECONDS from its seed corpus
+# into a scratch corpus under FUZZ_WORK; crash inputs land in FUZZ_WORK/<target>/.
+FUZZ_TARGETS := readers settings actions
+FUZZ_SECONDS ?= 60
+FUZZ_WORK ?= /tmp/vidomat-fuzz
+FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev libgtest-dev libgmock-dev
+FUZZ_OPTIONS_settings := -max_len=1000
+FUZZ_OPTIONS_actions := -max_len=2048
+.PHONY: fuzz build-fuzz $(FUZZ_TARGETS:%=fuzz-%)
+
+fuzz: $(FUZZ_TARGETS:%=fuzz-%)
+
+$(FUZZ_TARGETS:%=fuzz-%): fuzz-%: build-fuzz
+	mkdir -p $(FUZZ_WORK)/$*/corpus
+	build-fuzz/fuzz/$*_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  $(FUZZ_OPTIONS_$*) -artifact_prefix=$(FUZZ_WORK)/$*/ $(FUZZ_WORK)/$*/corpus fuzz/corpus/$*
+
+build-fuzz:
+	@$(MAKE) --no-print-directory PACKAGES="$(FUZZ_PACKAGES)" deps
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVIDOMAT_LIBFUZZER=ON \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
+	  >/dev/null
+	cmake --build build-fuzz -j$(JOBS) --target $(FUZZ_TARGETS:%=%_fuzz)
+
 clean:
-	rm -rf build build-sanitize build-win32
+	rm -rf build build-sanitize build-win32 build-fuzz

@@ -3,58 +3,23 @@
 #include "engine/calculator_state.h"
 #include "engine/field_conversion.h"
 #include "fuzz/fuzz_input.h"
+#include "fuzz/read_back_check.h"
 #include "numbers/number_formatter.h"
 #include "numbers/number_reader.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
-__extension__ typedef unsigned __int128 uint128;
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-uint128 power_of_ten(uint32_t k) {
-    uint128 power = 1;
-    for (uint32_t i = 0; i < k; ++i) {
-        power *= 10;
-    }
-    return power;
-}
-
-// The text the formatter wrote must read back to a value within its rounding rule:
-// the exact value cut to `decimals` places, or one unit of the last place more when the
-// rest exceeded a third of that unit.
+// The text the formatter writes for a value reads back to it within its rounding rule,
+// and formatting the value read gives the same digits again (less trailing zeros).
 void check_round_trip(const MixedNumber& value, uint32_t decimals) {
-    const uint64_t whole = value.whole;
-    const uint32_t numerator = value.numerator;
-    const uint32_t denominator = numerator == 0 ? 1 : value.denominator;
+    const uint32_t denominator = value.numerator == 0 ? 1 : value.denominator;
     char text[format_buffer_size];
-    std::strcpy(text, format_number(whole, numerator, denominator, decimals));
+    std::strcpy(text, format_number(value.whole, value.numerator, denominator, decimals));
+    require_reads_back(text, value, decimals);
     const MixedNumber back = read_decimal_text(text);
 
-    // Compare whole + numerator / denominator with the value read, both scaled by
-    // denominator * 10^decimals and rounded down (128 bits hold every product here).
-    const uint128 scale = power_of_ten(decimals);
-    const uint128 exact = (static_cast<uint128>(whole) * denominator + numerator) * scale;
-    const uint128 unit = denominator; // one unit of the last shown place, scaled
-    const uint128 cut = exact / unit * unit;
-    const uint128 rest = exact - cut;
-    uint128 shown = static_cast<uint128>(back.whole) * scale;
-    if (back.numerator != 0) {
-        require(back.denominator != 0 && back.denominator <= scale);
-        shown += static_cast<uint128>(back.numerator) * (scale / back.denominator);
-    }
-    shown *= denominator;
-    const bool rounds_up = rest != 0 && 3 * rest > unit;
-    require(shown == (rounds_up ? cut + unit : cut));
-
-    // Formatting the value read gives the same digits again (less trailing zeros).
     char again[format_buffer_size];
     std::strcpy(again, format_number(back.whole, back.numerator, back.denominator, decimals));
     size_t length = std::strlen(text);

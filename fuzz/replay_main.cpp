@@ -1,6 +1,7 @@
 // Replays fuzz inputs without the fuzzing engine: every file named on the command line,
-// or every file in a folder named there, goes through the target once. A crash or a
-// broken property aborts. Used by the regression tests.
+// or every file in a folder named there, goes through the target once (hidden files such
+// as .gitkeep are left out). A crash or a broken property aborts; the last name printed
+// is the input that did it. Used by the regression tests.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 namespace {
 
 void replay(const std::filesystem::path& file) {
+    std::fprintf(stderr, "%s\n", file.c_str());
     std::ifstream stream(file, std::ios::binary);
     const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(stream)),
                                      std::istreambuf_iterator<char>());
@@ -25,8 +27,15 @@ int main(int argc, char** argv) {
     unsigned count = 0;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path path(argv[i]);
+        if (!std::filesystem::exists(path)) {
+            std::fprintf(stderr, "no such file or folder: %s\n", path.c_str());
+            return 1;
+        }
         if (std::filesystem::is_directory(path)) {
             for (const auto& entry : std::filesystem::directory_iterator(path)) {
+                if (entry.path().filename().string()[0] == '.') {
+                    continue;
+                }
                 replay(entry.path());
                 ++count;
             }

@@ -37,6 +37,8 @@ struct Control {
     // The edit text was last written by a list choice: the next typed change leaves the
     // selection alone, once.
     bool text_from_choice;
+    // The text was last set by the program, not by the user.
+    bool text_by_program;
     uint32_t item_count;
     char text[text_capacity];
     char items[list_capacity][text_capacity];
@@ -132,6 +134,7 @@ void build_controls() {
         control.checked = false;
         control.selection = no_selection;
         control.text_from_choice = false;
+        control.text_by_program = false;
         control.item_count = 0;
         copy_text(control.text, layout.caption);
         dialog.control_count = i + 1;
@@ -226,6 +229,7 @@ void click_into(Control& control) {
 // the combo box drops its selection on every change, except the first one after a list
 // choice wrote the text.
 void report_edit(Control& control) {
+    control.text_by_program = false;
     notify(control.id, notify_edit_update);
     if (control.text_from_choice) {
         control.text_from_choice = false;
@@ -400,6 +404,7 @@ bool memory_choose(uint32_t id, const char* text) {
                                  ? control->items[chosen]
                                  : "");
     control->text_from_choice = true;
+    control->text_by_program = false;
     return true;
 }
 
@@ -504,6 +509,11 @@ uint32_t memory_focus_owner() {
     return dialog.focus;
 }
 
+bool memory_written_by_program(uint32_t id) {
+    const Control* const control = find(id);
+    return control != nullptr && control->text_by_program;
+}
+
 uint32_t memory_message_count() {
     return static_cast<uint32_t>(message_log.size());
 }
@@ -536,6 +546,10 @@ bool memory_dialog_ended() {
 
 void memory_answer_next_yes_no(bool yes) {
     answer_yes_next = yes;
+}
+
+void memory_forget_messages() {
+    message_log.clear();
 }
 
 void memory_reset() {
@@ -616,6 +630,7 @@ void platform_set_field_text(uint32_t id, const char* text) {
     Control* const control = find(id);
     if (control != nullptr) {
         copy_text(control->text, text);
+        control->text_by_program = true;
     }
 }
 
@@ -625,6 +640,7 @@ void platform_list_reset(uint32_t id) {
         control->item_count = 0;
         control->selection = no_selection;
         control->text[0] = '\0';
+        control->text_by_program = true;
     }
 }
 

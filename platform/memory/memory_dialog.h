@@ -66,6 +66,9 @@ bool memory_enabled(uint32_t id);
 bool memory_menu_checked(uint32_t command);
 // The control with the keyboard focus, or memory_no_focus.
 uint32_t memory_focus_owner();
+// The control's text was last set by the program (written, or emptied with its list),
+// not by the user's typing or by a choice from its list.
+bool memory_written_by_program(uint32_t id);
 // Every message box since the in-memory dialog began, in order.
 uint32_t memory_message_count();
 const MemoryMessageBox& memory_message(uint32_t index);
@@ -81,6 +84,8 @@ bool memory_dialog_ended();
 // --- Preparation ----------------------------------------------------------------------
 // How the next Yes/No message box is answered; after that box it is "no" again.
 void memory_answer_next_yes_no(bool yes);
+// Empties the message-box log, for a harness that runs the calculator many times over.
+void memory_forget_messages();
 // Back to the state before any dialog was created, as for a new process: the controls,
 // the focus and the running state go, files left open are closed (creating the dialog
 // closes them too). The message-box log, the About count, the prepared answer and

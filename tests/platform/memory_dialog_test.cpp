@@ -138,6 +138,31 @@ TEST_F(MemoryDialog, ProgramCallsRaiseNothingAndKeepTheSelectionRules) {
     EXPECT_FALSE(platform_list_item_text(176, -1, item));
 }
 
+TEST_F(MemoryDialog, TellsWhetherTheProgramOrTheUserSetATextLast) {
+    EXPECT_TRUE(memory_written_by_program(175));
+    EXPECT_FALSE(memory_written_by_program(170)); // never written
+    memory_type(175, "1");
+    EXPECT_FALSE(memory_written_by_program(175));
+    // A text the program writes while it handles the user's change is the program's.
+    on_command = [](uint32_t id, uint32_t code) {
+        if (id == 169 && code == notify_edit_change) {
+            platform_set_field_text(169, "0");
+        }
+    };
+    memory_type(169, "9");
+    EXPECT_TRUE(memory_written_by_program(169));
+    // The edit shows the chosen item after the close-up: the user's choice.
+    on_command = [](uint32_t id, uint32_t code) {
+        if (id == 175 && code == notify_close_up) {
+            platform_set_field_text(175, "x");
+        }
+    };
+    ASSERT_TRUE(memory_choose(175, "64 000"));
+    EXPECT_FALSE(memory_written_by_program(175));
+    platform_list_reset(175); // empties the text too
+    EXPECT_TRUE(memory_written_by_program(175));
+}
+
 TEST_F(MemoryDialog, ProgramRadioCalls) {
     platform_check_button(1199, true); // checks without unchecking the pair
     EXPECT_TRUE(memory_checked(1198));

@@ -1,0 +1,254 @@
+// Fuzz target: a user's random actions on the in-memory dialog, the commands of a
+// scenario script (focus, type, backspace, replace, paste, choose, dropdown, click,
+// menu, key, close) with their controls and texts taken from the fuzzer's bytes. A
+// program that has ended is started again, reading the settings file it wrote. After
+// every action the state's invariants hold, and every value field whose text the program
+// wrote reads back to the value that text shows.
+#include "dialog/dialog_procedure.h"
+#include "engine/calculator_state.h"
+#include "engine/field_conversion.h"
+#include "fuzz/fuzz_input.h"
+#include "fuzz/fuzz_session.h"
+#include "platform/memory/memory_dialog.h"
+#include "settings/settings_file.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr uint32_t max_actions = 64;
+
+const uint32_t combo_boxes[] = {168, 169, 170, 171, 172, 174, 175, 176,
+                                177, 178, 179, 180, 181, 182, 183};
+const uint32_t drop_downs[] = {172, 174, 175, 176, 178, 179, 180, 181};
+const uint32_t buttons[] = {2,    1189, 1190, 1192, 1193, 1198, 1199, 1201, 1202,
+                            1203, 1204, 1205, 1206, 1208, 1212, 1214, 1215, 1216};
+const uint32_t menu_items[] = {105, 104, 32771, 32772};
+
+template <size_t count> uint32_t pick(FuzzInput& input, const uint32_t (&ids)[count]) {
+    return ids[input.byte() % count];
+}
+
+// Typed text leans towards what number fields read: most bytes stand for a character of
+// `common`; a byte from 0xF0 on lets the next byte through as it is (never a zero).
+size_t typed_text(FuzzInput& input, char* buffer, size_t capacity) {
+    static const char common[] = "01234567890123456789 ,.:GMKB/ ";
+    const size_t wanted = input.byte() % capacity;
+    size_t length = 0;
+    for (size_t i = 0; i < wanted && !input.empty(); ++i) {
+        const uint8_t code = input.byte();
+        const char c =
+            code < 0xF0 ? common[code % (sizeof common - 1)] : static_cast<char>(input.byte());
+        if (c != '\0') {
+            buffer[length++] = c;
+        }
+    }
+    buffer[length] = '\0';
+    return length;
+}
+
+// One user action as a scenario script line names it.
+struct Action {
+    const char* command;
+    uint32_t id;
+    char text[field_text_size];
+    uint32_t count;
+};
+
+Action decode(FuzzInput& input) {
+    Action action{"", 0, "", 0};
+    switch (input.byte() % 11) {
+    case 0:
+        action = Action{"focus", pick(input, combo_boxes), "", 0};
+        break;
+    case 1:
+        action = Action{"type", pick(input, combo_boxes), "", 0};
+        typed_text(input, action.text, 32);
+        break;
+    case 2:
+        action = Action{"backspace", pick(input, combo_boxes), "", 0};
+        action.count = input.byte() % 16;
+        break;
+    case 3:
+        action = Action{"replace", pick(input, combo_boxes), "", 0};
+        typed_text(input, action.text, 32);
+        break;
+    case 4:
+        action = Action{"paste", pick(input, combo_boxes), "", 0};
+        typed_text(input, action.text, sizeof action.text);
+        break;
+    case 5: {
+        // One of the items the list holds now; nothing when it holds none.
+        action = Action{"choose", pick(input, drop_downs), "", 0};
+        const uint32_t count = memory_list_count(action.id);
+        const uint8_t index = input.byte();
+        if (count == 0) {
+            action = Action{"dump", 0, "", 0};
+        } else {
+            std::strcpy(action.text, memory_list_item(action.id, index % count));
+        }
+        break;
+    }
+    case 6:
+        action = Action{"dropdown", pick(input, drop_downs), "", 0};
+        break;
+    case 7:
+        action = Action{"click", pick(input, buttons), "", 0};
+        break;
+    case 8:
+        action = Action{"menu", pick(input, menu_items), "", 0};
+        break;
+    case 9: {
+        const char* const keys[3] = {"enter", "escape", "alt+/"};
+        action = Action{"key", 0, "", 0};
+        std::strcpy(action.text, keys[input.byte() % 3]);
+        break;
+    }
+    default:
+        action = Action{"close", 0, "", 0};
+        break;
+    }
+    return action;
+}
+
+void perform(const Action& action) {
+    const std::string command = action.command;
+    if (command == "focus") {
+        memory_focus(action.id);
+    } else if (command == "type") {
+        memory_type(action.id, action.text);
+    } else if (command == "backspace") {
+        memory_backspace(action.id, action.count);
+    } else if (command == "replace") {
+        memory_replace(action.id, action.text);
+    } else if (command == "paste") {
+        memory_paste(action.id, action.text);
+    } else if (command == "choose") {
+        require(memory_choose(action.id, action.text));
+    } else if (command == "dropdown") {
+        memory_dropdown(action.id);
+    } else if (command == "click") {
+        memory_click(action.id);
+    } else if (command == "menu") {
+        memory_menu(action.id);
+    } else if (command == "key") {
+        if (std::strcmp(action.text, "enter") == 0) {
+            memory_key_enter();
+        } else if (std::strcmp(action.text, "escape") == 0) {
+            memory_key_escape();
+        } else {
+            memory_key_about();
+        }
+    } else if (command == "close") {
+        memory_close_box();
+    }
+}
+
+// With VIDOMAT_FUZZ_TRACE set, each action is printed to standard error as the line of
+// a scenario script that does the same, so a finding can be replayed by vidomat-script.
+void trace(const Action& action) {
+    static const bool tracing = std::getenv("VIDOMAT_FUZZ_TRACE") != nullptr;
+    if (!tracing) {
+        return;
+    }
+    std::fprintf(stderr, "%s", action.command);
+    if (action.id != 0) {
+        std::fprintf(stderr, " %u", action.id);
+    }
+    if (std::strcmp(action.command, "backspace") == 0) {
+        std::fprintf(stderr, " %u", action.count);
+    } else if (action.text[0] != '\0' || std::strcmp(action.command, "replace") == 0 ||
+               std::strcmp(action.command, "type") == 0 ||
+               std::strcmp(action.command, "paste") == 0) {
+        std::fprintf(stderr, " %s", action.text);
+    }
+    std::fprintf(stderr, "\n");
+}
+
+bool is_list_item(uint32_t id, const char* text) {
+    for (uint32_t i = 0; i < memory_list_count(id); ++i) {
+        if (std::strcmp(memory_list_item(id, i), text) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The rate that the text of a rate field reads as in the field's present unit.
+uint32_t rate_read_from_field(const QuantityUnit& unit, bool in_bits, uint32_t prefix) {
+    char scratch[field_text_size]; // the reading goes through the shared text buffer
+    std::memcpy(scratch, calc.field_text, sizeof scratch);
+    MixedNumber read{};
+    const uint32_t rate = read_rate_field(unit.value_field, !in_bits, prefix, read);
+    std::memcpy(calc.field_text, scratch, sizeof scratch);
+    return rate;
+}
+
+// A value field the program wrote shows its quantity in the field's present unit. The
+// audio field may also hold an item of its list, put there when the list closed: the
+// rate is then what that text reads as.
+void require_shown(Quantity quantity, uint64_t value) {
+    const QuantityUnit& unit = quantity_units[quantity];
+    const uint32_t id = unit.value_field;
+    if (!memory_written_by_program(id)) {
+        return; // the user's text, or the text of a list item the user chose
+    }
+    const bool in_bits = quantity_in_bits(quantity);
+    const uint32_t prefix = quantity_prefix(quantity);
+    MixedNumber display{};
+    const uint32_t decimals =
+        unit.is_rate ? rate_to_display(static_cast<uint32_t>(value), !in_bits, prefix, display)
+                     : size_to_display(value, in_bits, prefix, display);
+    const char* const text = memory_field_text(id);
+    require(reads_back(text, display, decimals) ||
+            (unit.is_rate && is_list_item(id, text) &&
+             rate_read_from_field(unit, in_bits, prefix) == value));
+}
+
+void require_fields_show_values() {
+    require_shown(quantity_max_size, calc.max_size_bits);
+    require_shown(quantity_reserve, calc.reserve_bits);
+    require_shown(quantity_result, calc.result_size_bits);
+    require_shown(quantity_audio, calc.audio_rate);
+    require_shown(quantity_video, calc.video_rate);
+    if (memory_written_by_program(field_margin)) {
+        // The margin in percent that the video factor leaves, with 6 decimals.
+        const uint64_t share = calc.video_factor_den - calc.video_factor_num;
+        require_reads_back(memory_field_text(field_margin),
+                           mixed_divide_wide(share * 100, calc.video_factor_den), 6);
+    }
+}
+
+void require_sound() {
+    require_state_invariants();
+    require_fields_show_values();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static WorkFolder folder;
+    folder.enter();
+    std::remove(settings_file_name); // every input starts as on a first run
+    memory_forget_messages();
+    FuzzInput input(data, size);
+    require(start_calculator());
+    require_sound();
+    for (uint32_t i = 0; i < max_actions && !input.empty(); ++i) {
+        const Action action = decode(input);
+        trace(action);
+        perform(action);
+        require_sound();
+        if (!memory_running()) {
+            require(memory_exit_code() == 0 && memory_dialog_ended());
+            trace(Action{"start", 0, "", 0});
+            require(start_calculator());
+            require_sound();
+        }
+    }
+    folder.leave();
+    return 0;
+}
