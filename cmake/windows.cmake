@@ -64,3 +64,22 @@ set_tests_properties(resources PROPERTIES
   ENVIRONMENT VIDOMAT_RESOURCE_FILE=${VIDOMAT_RESOURCES}/vidomat.res)
 add_test(NAME needs_only_system_dlls
   COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/check_imports.sh $<TARGET_FILE:vidomat>)
+
+# Tests under Wine, on a virtual X display of their own with a fresh Wine prefix. The
+# session is set up once for all of them and removed at the end.
+add_executable(window_probe tests/win32/window_probe.cpp)
+set(VIDOMAT_WINE_SESSION ${CMAKE_BINARY_DIR}/wine-session)
+set(VIDOMAT_WINE_WORK ${CMAKE_BINARY_DIR}/wine-tests)
+add_test(NAME wine.session_start
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/wine_session.sh start ${VIDOMAT_WINE_SESSION})
+add_test(NAME wine.session_stop
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/wine_session.sh stop ${VIDOMAT_WINE_SESSION})
+set_tests_properties(wine.session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
+set_tests_properties(wine.session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+foreach(name drive_program screenshot_dialog)
+  add_test(NAME wine.${name}
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/${name}.sh $<TARGET_FILE:vidomat>
+      $<TARGET_FILE:window_probe> ${VIDOMAT_WINE_SESSION} ${VIDOMAT_WINE_WORK}/${name})
+  set_tests_properties(wine.${name} PROPERTIES
+    FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 180)
+endforeach()

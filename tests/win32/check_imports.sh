@@ -5,7 +5,7 @@
 set -euo pipefail
 program=$1
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
-dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]' | sort -u)
 if [ -z "$dlls" ]; then
   echo "no imports found in $program"; exit 1
 fi
@@ -16,5 +16,5 @@ for dll in $dlls; do
     *) echo "$program imports $dll, which Windows does not bring"; status=1 ;;
   esac
 done
-echo "imports:" $dlls
+echo "imports:" "$dlls"
 exit $status

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Starts and stops what the Wine tests run in: a virtual X display on a free display
+# number and a fresh Wine prefix, both kept in SESSION_DIR.
+#   wine_session.sh start SESSION_DIR   writes SESSION_DIR/session.env for the tests
+#   wine_session.sh stop SESSION_DIR    ends Wine and the display, removes the prefix
+# Wine draws the window frames itself (the display has no window manager), so a
+# screenshot shows the windows as a user sees them, title bar included.
+set -euo pipefail
+action=$1
+dir=$(mkdir -p "$2" && cd "$2" && pwd)
+env_file=$dir/session.env
+
+stop() {
+  if [ -f "$env_file" ]; then
+    # shellcheck disable=SC1090
+    source "$env_file"
+    WINEPREFIX=$WINEPREFIX wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX=$WINEPREFIX timeout 20 wineserver -w >/dev/null 2>&1 || true
+    if [ -n "${XVFB_PID:-}" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+      kill "$XVFB_PID" 2>/dev/null || true
+      for _ in $(seq 50); do kill -0 "$XVFB_PID" 2>/dev/null || break; sleep 0.1; done
+    fi
+    rm -rf "$WINEPREFIX" "$env_file"
+  fi
+}
+
+start_display() {
+  local number
+  for number in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
+    setsid Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp \
+      </dev/null >"$dir/xvfb.log" 2>&1 &
+    local pid=$!
+    for _ in $(seq 100); do
+      if xdpyinfo -display ":$number" >/dev/null 2>&1; then
+        echo "$number $pid"
+        return 0
+      fi
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+  done
+  echo "no free X display number between 91 and 140" >&2
+  return 1
+}
+
+case $action in
+  start)
+    stop
+    read -r number pid < <(start_display) || true
+    [ -n "${pid:-}" ] || exit 1
+    prefix=$dir/wineprefix
+    rm -rf "$prefix"
+    mkdir -p "$prefix"
+    cat >"$env_file" <<EOF
+export DISPLAY=:$number
+export XVFB_PID=$pid
+export WINEPREFIX=$prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+EOF
+    # shellcheck disable=SC1090
+    source "$env_file"
+    # The Wine server stays up for the whole session, so each program starts quickly; its
+    # output goes to a file, so that no test waits for it to close the test's pipes.
+    setsid wineserver -p </dev/null >"$dir/wineserver.log" 2>&1
+    timeout 120 wineboot -i </dev/null >"$dir/wineboot.log" 2>&1
+    # Debian's Wine does not find its own fonts where the fonts-wine package puts them, and
+    # would draw "MS Sans Serif" with a wider substitute and the title bar buttons as
+    # letters. In the prefix's Fonts folder it finds them, as Windows has them there.
+    cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/"
+    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+      </dev/null >>"$dir/wineboot.log" 2>&1
+    echo "display :$number, prefix $prefix"
+    ;;
+  stop)
+    stop
+    ;;
+  *)
+    echo "usage: wine_session.sh start|stop SESSION_DIR" >&2
+    exit 2
+    ;;
+esac
