@@ -19,6 +19,7 @@ int open_files[max_open_files] = {no_descriptor, no_descriptor, no_descriptor, n
 bool fail_open = false;
 bool fail_read = false;
 bool fail_write = false;
+uint32_t bytes_before_failure = 0; // what the failing write still writes
 
 // Consumes a pending failure.
 bool take(bool& pending) {
@@ -68,7 +69,12 @@ void memory_fail_next_read() {
 }
 
 void memory_fail_next_write() {
+    memory_fail_next_write_after(0);
+}
+
+void memory_fail_next_write_after(uint32_t count) {
     fail_write = true;
+    bytes_before_failure = count;
 }
 
 void memory_close_files() {
@@ -131,19 +137,21 @@ bool platform_file_seek_start(PlatformHandle file) {
 
 bool platform_file_write(PlatformHandle file, const void* buffer, uint32_t size) {
     const int fd = descriptor(file);
-    if (take(fail_write) || fd == no_descriptor) {
+    const bool failing = take(fail_write);
+    if (fd == no_descriptor) {
         return false;
     }
+    const uint32_t limit = failing && bytes_before_failure < size ? bytes_before_failure : size;
     const uint8_t* const bytes = static_cast<const uint8_t*>(buffer);
     uint32_t written = 0;
-    while (written < size) {
-        const ssize_t put = write(fd, bytes + written, size - written);
+    while (written < limit) {
+        const ssize_t put = write(fd, bytes + written, limit - written);
         if (put <= 0) {
             return false;
         }
         written += static_cast<uint32_t>(put);
     }
-    return true;
+    return !failing;
 }
 
 void platform_file_close(PlatformHandle file) {

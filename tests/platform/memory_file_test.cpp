@@ -96,6 +96,12 @@ TEST_F(MemoryFile, InjectedFailuresStrikeOnceWheneverTheOperationComes) {
     EXPECT_TRUE(platform_file_write(file, "ab", 2));
     EXPECT_EQ(file_bytes(), "0123ab6789");
 
+    memory_fail_next_write_after(3); // a full disk: the write stops partway
+    EXPECT_FALSE(platform_file_write(file, "vwxyz", 5));
+    EXPECT_EQ(file_bytes(), "0123abvwx9");
+    EXPECT_TRUE(platform_file_write(file, "!", 1)); // the next one goes through
+    EXPECT_EQ(file_bytes(), "0123abvwx!");
+
     memory_close_files(); // as at the end of a process
     EXPECT_FALSE(platform_file_seek_start(file));
 }
