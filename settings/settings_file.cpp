@@ -9,7 +9,6 @@ namespace {
 
 const uint8_t settings_magic[4] = {0x55, 0x44, 0x33, 0x22};
 const char settings_description[] = "Inidatei f\xFCr Bitraten-Berechnungsprogramm";
-constexpr uint32_t check_length = 16; // bytes read to recognise an existing file at saving
 
 const char* const error_caption = "FEHLER !";
 
@@ -100,31 +99,45 @@ void fill_record() {
     }
 }
 
-// Opens the file for saving when none was accepted at start; an existing file that
-// cannot be recognised as ours is never written.
-void open_for_saving() {
-    close_settings_file();
-    bool existed = false;
-    calc.settings_handle = platform_file_open_always(settings_file_name, &existed);
-    if (calc.settings_handle == no_handle) {
-        calc.edit_state |= settings_write_error;
-        return;
-    }
-    if (!existed) {
-        return;
+constexpr uint32_t check_length = 16; // bytes read to recognise the file at saving
+
+// Makes settings_handle the file to write. Only a file that was read and accepted at the
+// start (its handle is still open) or one that the save creates is written: a file that
+// was there but not taken at the start (it could not be opened or read, or it was
+// foreign) keeps its content, and so does one that another program has meanwhile filled
+// with something other than a record. False when the file must not be written.
+bool find_file_to_write() {
+    const bool accepted_at_start = calc.settings_handle != no_handle;
+    if (!accepted_at_start) {
+        bool existed = false;
+        calc.settings_handle = platform_file_open_always(settings_file_name, &existed);
+        if (calc.settings_handle == no_handle) {
+            return false;
+        }
+        if (!existed) {
+            return true;
+        }
     }
     uint8_t start[check_length] = {};
     uint32_t count = 0;
-    const bool read_ok = platform_file_read(calc.settings_handle, start, check_length, &count);
+    const bool read_ok = platform_file_seek_start(calc.settings_handle) &&
+                         platform_file_read(calc.settings_handle, start, check_length, &count);
     if (read_ok && count == 0) {
-        return; // an empty file is filled
+        return accepted_at_start; // an empty file is filled
     }
     // A failed read leaves the content unknown: it is treated like a foreign file.
     if (!read_ok || std::memcmp(start, settings_magic, sizeof settings_magic) != 0) {
         platform_message_box("Fehler beim Speichern der Ini-Datei !", error_caption,
                              box_yes_no | box_icon_question | box_default_button2 | box_task_modal);
-        calc.edit_state |= settings_write_error;
+        return false;
     }
+    return accepted_at_start;
+}
+
+// The record is one write of 300 bytes over the start of the file.
+bool write_record(const uint8_t* record) {
+    return platform_file_seek_start(calc.settings_handle) &&
+           platform_file_write(calc.settings_handle, record, settings_record_size);
 }
 
 } // namespace
@@ -164,8 +177,8 @@ void save_settings() {
         platform_destroy_frame_window();
         return;
     }
-    if ((calc.edit_state & settings_loaded) == 0) {
-        open_for_saving();
+    if (!find_file_to_write()) {
+        calc.edit_state |= settings_write_error;
     }
     if ((calc.edit_state & settings_write_error) != 0) {
         show_error("Fehler beim Speichern der Ini-Datei (2) !");
@@ -174,8 +187,7 @@ void save_settings() {
         return;
     }
     fill_record();
-    if (!platform_file_seek_start(calc.settings_handle) ||
-        !platform_file_write(calc.settings_handle, calc.settings_record, settings_record_size)) {
+    if (!write_record(calc.settings_record)) {
         show_error("Fehler beim Speichern der Ini-Datei (1) !");
     }
     close_settings_file();

@@ -25,7 +25,8 @@ constexpr uint32_t record_media_choice = 100; // four fields of 50 bytes
 // Restores what the file's stored flags say is remembered; reports a foreign or
 // unreadable file with a message and then ignores it.
 void load_settings();
-// Writes the record when a remember option is on and the file may be written, then
+// Writes the record when a remember option is on and the file may be written (it was
+// accepted at the start, or the save creates it, and it holds a record or nothing), then
 // destroys the frame window, on every path.
 void save_settings();
 

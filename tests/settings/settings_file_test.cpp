@@ -1,0 +1,286 @@
+// The settings file under faults: every file operation failing in turn at the start and
+// at the close, a read-only file, a folder in its place, a file that another program
+// changes while the calculator runs. In every case the calculator
+// starts and ends normally and says what went wrong; it never changes a file that it
+// did not take at the start.
+#include "calculator_fixture.h"
+#include "dialog/dialog_procedure.h"
+#include "engine/calculator_state.h"
+#include "platform/memory/memory_dialog.h"
+#include "platform/memory/memory_file.h"
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+const char load_foreign[] = "Fehler beim Laden der Ini-Datei (1)!";
+const char load_unreadable[] = "Fehler beim Laden der Ini-Datei (2)!";
+const char save_question[] = "Fehler beim Speichern der Ini-Datei !";
+const char save_refused[] = "Fehler beim Speichern der Ini-Datei (2) !";
+const char save_failed[] = "Fehler beim Speichern der Ini-Datei (1) !";
+
+constexpr uint32_t ok_style = box_ok | box_task_modal;
+constexpr uint32_t question_style =
+    box_yes_no | box_icon_question | box_default_button2 | box_task_modal;
+
+constexpr uint32_t stored_flags = initial_mode_flags | length_as_time;
+// The audio rate in Kb: units other than those of the encoder preset keep edit_state
+// from being reset, so the start's settings_loaded bit stays until the close.
+constexpr uint32_t stored_flags_kb = stored_flags | 1u << audio_prefix_shift;
+
+// A record as the calculator writes it, with values that differ from the initial ones:
+// 96 000 b/s audio, 2 hours, 3 chapters, the length shown as time.
+std::string stored_record(uint32_t flags = stored_flags, uint32_t audio_rate = 96000,
+                          uint32_t chapters = 3, uint32_t seconds = 7200) {
+    std::string record(settings_record_size, '\0');
+    auto put = [&record](uint32_t offset, uint64_t value, uint32_t width) {
+        for (uint32_t i = 0; i < width; ++i) {
+            record[offset + i] = static_cast<char>(value >> (8 * i));
+        }
+    };
+    record.replace(0, 4, "\x55\x44\x33\x22");
+    put(record_mode_flags, flags, 4);
+    put(record_max_size_bits, 37624000000u, 8);
+    put(record_audio_rate, audio_rate, 4);
+    put(record_video_rate, 10000000, 4);
+    put(record_length_seconds, seconds, 4);
+    record.replace(record_description, 41, "Inidatei f\xFCr Bitraten-Berechnungsprogramm");
+    put(record_length_frames, seconds * 25, 8);
+    put(record_factor_num, 9991, 4);
+    put(record_factor_den, 10000, 4);
+    put(record_chapter_count, chapters, 4);
+    const char* const media[4] = {"4,7 GB", "700 MB / 80 Min.", "700 MB / 80 Min.", "4,7 GB"};
+    for (uint32_t format = 0; format < 4; ++format) {
+        record.replace(record_media_choice + format * media_choice_size, std::strlen(media[format]),
+                       media[format]);
+    }
+    return record;
+}
+
+const std::string foreign_file = "[Vidomat]\r\nAudio=96000\r\n";
+
+class SettingsFile : public TemporaryFolderTest {
+  protected:
+    void SetUp() override {
+        TemporaryFolderTest::SetUp();
+        begin_case();
+    }
+    // A case of a table starts without a file and counts messages from here on.
+    void begin_case() {
+        std::remove(settings_file_name);
+        messages_before_ = memory_message_count();
+    }
+
+    static void write_file(const std::string& bytes) {
+        std::ofstream(settings_file_name, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    static bool file_exists() {
+        struct stat status;
+        return stat(settings_file_name, &status) == 0;
+    }
+    static std::string file_bytes() {
+        std::ifstream file(settings_file_name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+    // A run of the calculator: start, what the user does, close with Escape.
+    static void run(const std::function<void()>& while_running = [] {}) {
+        ASSERT_TRUE(start_calculator());
+        ASSERT_TRUE(memory_dialog_shown());
+        while_running();
+        memory_key_escape();
+        EXPECT_FALSE(memory_running());
+        EXPECT_TRUE(memory_dialog_ended());
+        EXPECT_EQ(memory_exit_code(), 0u);
+    }
+
+    // The file holds the record of the state at the close: the length changed by the
+    // user, the rest as the stored record brought it (the video rate recomputed).
+    static void expect_record_of_the_close(uint32_t flags = stored_flags) {
+        std::string expected = stored_record(flags, 96000, 3, 3600);
+        for (uint32_t i = 0; i < 4; ++i) {
+            expected[record_video_rate + i] = static_cast<char>(calc.video_rate >> (8 * i));
+        }
+        EXPECT_EQ(file_bytes(), expected);
+    }
+
+    // The messages shown since the case began, with their caption and style.
+    void expect_messages(const std::vector<std::string>& texts) const {
+        ASSERT_EQ(memory_message_count() - messages_before_, texts.size());
+        for (uint32_t i = 0; i < texts.size(); ++i) {
+            const MemoryMessageBox& box = memory_message(messages_before_ + i);
+            EXPECT_EQ(box.text, texts[i]);
+            EXPECT_EQ(box.caption, "FEHLER !");
+            EXPECT_EQ(box.style, texts[i] == save_question ? question_style : ok_style);
+        }
+    }
+
+  private:
+    uint32_t messages_before_ = 0;
+};
+
+// The user changes the length to one hour, so that a save would change the file.
+void change_a_value() {
+    memory_replace(field_length, "1:00:00");
+    memory_key_enter();
+}
+
+TEST_F(SettingsFile, AGoodRecordComesBackAndTheCloseWritesTheStateShown) {
+    write_file(stored_record());
+    run([] {
+        EXPECT_EQ(calc.audio_rate, 96000u);
+        EXPECT_EQ(calc.length_seconds, 7200u);
+        EXPECT_EQ(calc.chapter_count, 3u);
+        change_a_value();
+    });
+    expect_messages({});
+    expect_record_of_the_close();
+}
+
+// A file that the start could not take is left as it was, whatever its content. Before
+// the mend, a good record whose open or read failed only at the start was overwritten at
+// the close with the initial values.
+TEST_F(SettingsFile, AFileNotTakenAtTheStartIsNeverChanged) {
+    const struct {
+        const char* name;
+        std::string content;
+        std::function<void()> prepare;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"open fails at the start", stored_record(), memory_fail_next_open, {save_refused}},
+        {"read fails at the start",
+         stored_record(),
+         memory_fail_next_read,
+         {load_unreadable, save_refused}},
+        {"foreign, answered no", foreign_file, [] {}, {load_foreign, save_question, save_refused}},
+        {"foreign, answered yes",
+         foreign_file,
+         [] { memory_answer_next_yes_no(true); },
+         {load_foreign, save_question, save_refused}},
+        {"three bytes of the magic",
+         "\x55\x44\x33",
+         [] {},
+         {load_foreign, save_question, save_refused}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        begin_case();
+        write_file(c.content);
+        c.prepare();
+        run([] {
+            EXPECT_EQ(calc.length_seconds, 3600u); // nothing restored
+            change_a_value();
+        });
+        expect_messages(c.messages);
+        EXPECT_EQ(file_bytes(), c.content);
+    }
+}
+
+TEST_F(SettingsFile, AReadOnlyFileIsNeitherRestoredNorWritten) {
+    write_file(stored_record());
+    ASSERT_EQ(chmod(settings_file_name, 0444), 0);
+    run([] {
+        EXPECT_EQ(calc.length_seconds, 3600u);
+        change_a_value();
+    });
+    expect_messages({save_refused});
+    EXPECT_EQ(file_bytes(), stored_record());
+}
+
+TEST_F(SettingsFile, AFolderInThePlaceOfTheFileStaysAnEmptyFolder) {
+    ASSERT_EQ(mkdir(settings_file_name, 0755), 0);
+    run(change_a_value);
+    expect_messages({save_refused});
+    struct stat status;
+    ASSERT_EQ(stat(settings_file_name, &status), 0);
+    EXPECT_TRUE(S_ISDIR(status.st_mode));
+    EXPECT_EQ(rmdir(settings_file_name), 0); // still empty
+}
+
+TEST_F(SettingsFile, FailuresAtTheCloseKeepTheRecordThatWasThere) {
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"check read fails", memory_fail_next_read, {save_question, save_refused}},
+        {"write fails", memory_fail_next_write, {save_failed}},
+    };
+    const std::string tail = "bytes past the record";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        begin_case();
+        write_file(stored_record() + tail);
+        run([&c] {
+            change_a_value();
+            c.prepare();
+        });
+        expect_messages(c.messages);
+        EXPECT_EQ(file_bytes(), stored_record() + tail);
+    }
+}
+
+TEST_F(SettingsFile, WithoutAFileAFailedCloseLeavesNoHalfRecord) {
+    {
+        SCOPED_TRACE("open fails");
+        memory_fail_next_open();
+        run([] { memory_fail_next_open(); }); // the start finds no file anyway
+        expect_messages({save_refused});
+        EXPECT_FALSE(file_exists());
+    }
+    {
+        SCOPED_TRACE("nothing written: the file created stays empty");
+        run([] { memory_fail_next_write(); });
+        expect_messages({save_refused, save_failed});
+        EXPECT_EQ(file_bytes(), "");
+    }
+}
+
+// Another program writes the file while the calculator holds it open. The close looks at
+// the file again: it writes its own whole record over another record, and never over
+// anything else. Before the mend, a run whose units kept settings_loaded wrote over
+// whatever the file held by then.
+TEST_F(SettingsFile, AFileChangedWhileTheCalculatorRuns) {
+    const std::string other_record = stored_record(stored_flags, 64000, 77);
+    const struct {
+        const char* name;
+        std::string written_meanwhile;
+        std::function<void()> prepare_close;
+        std::vector<std::string> messages;
+        bool written; // the file holds the record of the close, else what was written meanwhile
+    } cases[] = {
+        {"now foreign", foreign_file, [] {}, {save_question, save_refused}, false},
+        {"another record", other_record, [] {}, {}, true},
+        {"cut to a few bytes", other_record.substr(0, 10), [] {}, {}, true},
+        {"emptied", "", [] {}, {}, true},
+    };
+    for (const uint32_t flags : {stored_flags, stored_flags_kb}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name + std::string(flags == stored_flags ? "" : ", audio in Kb"));
+            begin_case();
+            write_file(stored_record(flags));
+            run([&c] {
+                change_a_value();
+                write_file(c.written_meanwhile);
+                c.prepare_close();
+            });
+            expect_messages(c.messages);
+            if (c.written) {
+                expect_record_of_the_close(flags);
+            } else {
+                EXPECT_EQ(file_bytes(), c.written_meanwhile);
+            }
+        }
+    }
+}
+
+} // namespace
