@@ -37,8 +37,17 @@ build-win32:
 	  -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build build-win32 -j$(JOBS)
 
+# Builds vidomat.exe and starts it under Wine on your X display; it keeps Vidomat.ini in
+# build-win32/run/work.
 run:
-	@echo "vidomat: no front end exists yet; 'make test' runs the calculator's tests." >&2; exit 1
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "make run: no X display (DISPLAY is not set). vidomat.exe runs under Wine, which" \
+	    "shows its windows on an X display: run it from a desktop session or with X" \
+	    "forwarding (ssh -X)." >&2; \
+	  exit 1; \
+	fi
+	@$(MAKE) --no-print-directory deps build-win32
+	tools/run_under_wine.sh build-win32/vidomat.exe build-win32/run
 
 # Fuzzing: every target in fuzz/ built with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang), each run for FUZZ_SECONDS from its seed corpus
