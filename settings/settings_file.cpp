@@ -99,14 +99,14 @@ void fill_record() {
     }
 }
 
-constexpr uint32_t check_length = 16; // bytes read to recognise the file at saving
-
 // Makes settings_handle the file to write. Only a file that was read and accepted at the
 // start (its handle is still open) or one that the save creates is written: a file that
 // was there but not taken at the start (it could not be opened or read, or it was
 // foreign) keeps its content, and so does one that another program has meanwhile filled
 // with something other than a record. False when the file must not be written.
-bool find_file_to_write() {
+// `previous` receives the record the file holds now, so that a failed write can put it
+// back; for a new or empty file (*was_empty) it is a record that restores nothing.
+bool find_file_to_write(uint8_t* previous, bool* was_empty) {
     const bool accepted_at_start = calc.settings_handle != no_handle;
     if (!accepted_at_start) {
         bool existed = false;
@@ -115,18 +115,22 @@ bool find_file_to_write() {
             return false;
         }
         if (!existed) {
+            *was_empty = true;
+            std::memcpy(previous, settings_magic, sizeof settings_magic);
             return true;
         }
     }
-    uint8_t start[check_length] = {};
     uint32_t count = 0;
-    const bool read_ok = platform_file_seek_start(calc.settings_handle) &&
-                         platform_file_read(calc.settings_handle, start, check_length, &count);
+    const bool read_ok =
+        platform_file_seek_start(calc.settings_handle) &&
+        platform_file_read(calc.settings_handle, previous, settings_record_size, &count);
     if (read_ok && count == 0) {
-        return accepted_at_start; // an empty file is filled
+        *was_empty = true;
+        std::memcpy(previous, settings_magic, sizeof settings_magic);
+        return accepted_at_start;
     }
     // A failed read leaves the content unknown: it is treated like a foreign file.
-    if (!read_ok || std::memcmp(start, settings_magic, sizeof settings_magic) != 0) {
+    if (!read_ok || std::memcmp(previous, settings_magic, sizeof settings_magic) != 0) {
         platform_message_box("Fehler beim Speichern der Ini-Datei !", error_caption,
                              box_yes_no | box_icon_question | box_default_button2 | box_task_modal);
         return false;
@@ -138,6 +142,21 @@ bool find_file_to_write() {
 bool write_record(const uint8_t* record) {
     return platform_file_seek_start(calc.settings_handle) &&
            platform_file_write(calc.settings_handle, record, settings_record_size);
+}
+
+// After a write that stopped partway (a full disk) the file holds a mix of two records:
+// the record that was there goes back over it. A file that was empty stays empty when
+// the write put nothing into it, and otherwise gets a record that restores nothing.
+void put_back(const uint8_t* previous, bool was_empty) {
+    if (was_empty) {
+        uint8_t first = 0;
+        uint32_t count = 0;
+        if (platform_file_seek_start(calc.settings_handle) &&
+            platform_file_read(calc.settings_handle, &first, 1, &count) && count == 0) {
+            return;
+        }
+    }
+    write_record(previous);
 }
 
 } // namespace
@@ -177,7 +196,10 @@ void save_settings() {
         platform_destroy_frame_window();
         return;
     }
-    if (!find_file_to_write()) {
+    // The file's record as it is before the save, zero past its end.
+    uint8_t previous[settings_record_size] = {};
+    bool was_empty = false;
+    if (!find_file_to_write(previous, &was_empty)) {
         calc.edit_state |= settings_write_error;
     }
     if ((calc.edit_state & settings_write_error) != 0) {
@@ -189,6 +211,7 @@ void save_settings() {
     fill_record();
     if (!write_record(calc.settings_record)) {
         show_error("Fehler beim Speichern der Ini-Datei (1) !");
+        put_back(previous, was_empty);
     }
     close_settings_file();
     platform_destroy_frame_window();

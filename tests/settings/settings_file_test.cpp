@@ -1,8 +1,8 @@
 // The settings file under faults: every file operation failing in turn at the start and
 // at the close, a read-only file, a folder in its place, a file that another program
-// changes while the calculator runs. In every case the calculator
+// changes while the calculator runs, and a full disk. In every case the calculator
 // starts and ends normally and says what went wrong; it never changes a file that it
-// did not take at the start.
+// did not take at the start, and never leaves a half-written record where a good one was.
 #include "calculator_fixture.h"
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
@@ -214,6 +214,11 @@ TEST_F(SettingsFile, FailuresAtTheCloseKeepTheRecordThatWasThere) {
     } cases[] = {
         {"check read fails", memory_fail_next_read, {save_question, save_refused}},
         {"write fails", memory_fail_next_write, {save_failed}},
+        // A full disk: the write stops partway. Before the mend, a mix of the new and the
+        // old record stayed behind.
+        {"write stops after 3 bytes", [] { memory_fail_next_write_after(3); }, {save_failed}},
+        {"write stops after 100 bytes", [] { memory_fail_next_write_after(100); }, {save_failed}},
+        {"write stops after 299 bytes", [] { memory_fail_next_write_after(299); }, {save_failed}},
     };
     const std::string tail = "bytes past the record";
     for (const auto& c : cases) {
@@ -243,6 +248,21 @@ TEST_F(SettingsFile, WithoutAFileAFailedCloseLeavesNoHalfRecord) {
         expect_messages({save_refused, save_failed});
         EXPECT_EQ(file_bytes(), "");
     }
+    {
+        SCOPED_TRACE("the write stops partway: a record that restores nothing");
+        ASSERT_EQ(std::remove(settings_file_name), 0);
+        run([] {
+            change_a_value();
+            memory_fail_next_write_after(150);
+        });
+        expect_messages({save_refused, save_failed, save_failed});
+        const std::string content = file_bytes();
+        EXPECT_EQ(content, std::string("\x55\x44\x33\x22") + std::string(296, '\0'));
+        run([] { EXPECT_EQ(calc.audio_rate, 224000u); }); // taken, nothing restored
+        expect_messages({save_refused, save_failed, save_failed});
+        EXPECT_EQ(file_bytes().substr(0, 4), "\x55\x44\x33\x22");
+        EXPECT_EQ(file_bytes().size(), settings_record_size);
+    }
 }
 
 // Another program writes the file while the calculator holds it open. The close looks at
@@ -262,6 +282,11 @@ TEST_F(SettingsFile, AFileChangedWhileTheCalculatorRuns) {
         {"another record", other_record, [] {}, {}, true},
         {"cut to a few bytes", other_record.substr(0, 10), [] {}, {}, true},
         {"emptied", "", [] {}, {}, true},
+        {"another record, then the disk is full",
+         other_record,
+         [] { memory_fail_next_write_after(100); },
+         {save_failed},
+         false},
     };
     for (const uint32_t flags : {stored_flags, stored_flags_kb}) {
         for (const auto& c : cases) {
@@ -281,6 +306,16 @@ TEST_F(SettingsFile, AFileChangedWhileTheCalculatorRuns) {
             }
         }
     }
+}
+
+TEST_F(SettingsFile, AnEmptyFileTakenAtTheStartStaysEmptyWhenNothingCouldBeWritten) {
+    write_file("");
+    run([] {
+        change_a_value();
+        memory_fail_next_write();
+    });
+    expect_messages({save_failed});
+    EXPECT_EQ(file_bytes(), "");
 }
 
 } // namespace
