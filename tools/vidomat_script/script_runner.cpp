@@ -1,8 +1,6 @@
 #include "tools/vidomat_script/script_runner.h"
 
-#include "dialog/dialog_procedure.h"
-#include "platform/memory/memory_dialog.h"
-#include "platform/memory/memory_file.h"
+#include "tools/vidomat_script/driven_dialog.h"
 #include "tools/vidomat_script/snapshot.h"
 #include "tools/vidomat_script/text_encoding.h"
 
@@ -68,7 +66,7 @@ bool parse_hex(const std::string& text, std::string& bytes) {
 // --- Lines that prepare a start -----------------------------------------------------
 
 Outcome prepare_file(const Player& player, const Line& line) {
-    if (player.started && memory_running()) {
+    if (player.started && driven_running()) {
         return "file: only while the program is not running";
     }
     if (line.rest == "delete") {
@@ -91,11 +89,11 @@ Outcome prepare_file(const Player& player, const Line& line) {
 
 Outcome prepare_failure(const Line& line) {
     if (line.rest == "open") {
-        memory_fail_next_open();
+        driven_fail_next_open();
     } else if (line.rest == "read") {
-        memory_fail_next_read();
+        driven_fail_next_read();
     } else if (line.rest == "write") {
-        memory_fail_next_write();
+        driven_fail_next_write();
     } else {
         return "fail: expected 'open', 'read' or 'write'";
     }
@@ -106,7 +104,7 @@ Outcome prepare_answer(const Line& line) {
     if (line.rest != "yes" && line.rest != "no") {
         return "answer: expected 'yes' or 'no'";
     }
-    memory_answer_next_yes_no(line.rest == "yes");
+    driven_answer_next_yes_no(line.rest == "yes");
     return fine;
 }
 
@@ -134,65 +132,63 @@ struct Action {
 const Action actions[] = {
     {"focus", argument_id, snapshot_combo_boxes, std::size(snapshot_combo_boxes), "combo box",
      [](uint32_t id, const std::string&, uint32_t) {
-         memory_focus(id);
+         driven_focus(id);
          return true;
      }},
     {"type", argument_id_text, snapshot_combo_boxes, std::size(snapshot_combo_boxes), "combo box",
      [](uint32_t id, const std::string& text, uint32_t) {
-         memory_type(id, text.c_str());
+         driven_type(id, text);
          return true;
      }},
     {"backspace", argument_id_count, snapshot_combo_boxes, std::size(snapshot_combo_boxes),
      "combo box",
      [](uint32_t id, const std::string&, uint32_t count) {
-         memory_backspace(id, count);
+         driven_backspace(id, count);
          return true;
      }},
     {"replace", argument_id_text, snapshot_combo_boxes, std::size(snapshot_combo_boxes),
      "combo box",
      [](uint32_t id, const std::string& text, uint32_t) {
-         memory_replace(id, text.c_str());
+         driven_replace(id, text);
          return true;
      }},
     {"paste", argument_id_text, snapshot_combo_boxes, std::size(snapshot_combo_boxes), "combo box",
      [](uint32_t id, const std::string& text, uint32_t) {
-         memory_paste(id, text.c_str());
+         driven_paste(id, text);
          return true;
      }},
     {"choose", argument_id_text, snapshot_drop_downs, std::size(snapshot_drop_downs),
      "drop-down list",
-     [](uint32_t id, const std::string& text, uint32_t) {
-         return memory_choose(id, text.c_str());
-     }},
+     [](uint32_t id, const std::string& text, uint32_t) { return driven_choose(id, text); }},
     {"dropdown", argument_id, snapshot_drop_downs, std::size(snapshot_drop_downs), "drop-down list",
      [](uint32_t id, const std::string&, uint32_t) {
-         memory_dropdown(id);
+         driven_dropdown(id);
          return true;
      }},
     {"click", argument_id, snapshot_buttons, std::size(snapshot_buttons), "button",
      [](uint32_t id, const std::string&, uint32_t) {
-         memory_click(id);
+         driven_click(id);
          return true;
      }},
     {"menu", argument_id, menu_commands, std::size(menu_commands), "menu item",
      [](uint32_t id, const std::string&, uint32_t) {
-         memory_menu(id);
+         driven_menu(id);
          return true;
      }},
     {"key", argument_key, nullptr, 0, "",
      [](uint32_t, const std::string& key, uint32_t) {
          if (key == "enter") {
-             memory_key_enter();
+             driven_key_enter();
          } else if (key == "escape") {
-             memory_key_escape();
+             driven_key_escape();
          } else {
-             memory_key_about();
+             driven_key_about(key.back());
          }
          return true;
      }},
     {"close", argument_none, nullptr, 0, "",
      [](uint32_t, const std::string&, uint32_t) {
-         memory_close_box();
+         driven_close_box();
          return true;
      }},
 };
@@ -233,17 +229,15 @@ Outcome parse_arguments(const Action& action, const Line& line, uint32_t& id, st
     return fine;
 }
 
-// The program starts as a new process would: the in-memory dialog from scratch, then the
-// calculator's own start.
+// The program starts as a new process would.
 void start(Player& player) {
-    memory_reset();
-    start_calculator();
+    driven_start();
     player.started = true;
 }
 
 // `start`, `dump` and the user's actions; the first of them starts the program.
 Outcome act(Player& player, const Line& line) {
-    const bool running = player.started && memory_running();
+    const bool running = player.started && driven_running();
     if (line.command == "start" || line.command == "dump") {
         if (line.has_rest) {
             return line.command + ": takes no argument";

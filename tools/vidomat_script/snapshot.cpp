@@ -1,7 +1,7 @@
 #include "tools/vidomat_script/snapshot.h"
 
 #include "engine/calculator_state.h"
-#include "platform/memory/memory_dialog.h"
+#include "tools/vidomat_script/driven_dialog.h"
 #include "tools/vidomat_script/text_encoding.h"
 
 #include <cstdio>
@@ -52,16 +52,16 @@ std::string object_of(const uint32_t (&ids)[count], Value value) {
 
 std::string list_items(uint32_t id) {
     std::string out = "[";
-    for (uint32_t i = 0; i < memory_list_count(id); ++i) {
-        out += (i == 0 ? "" : ", ") + quoted(memory_list_item(id, i));
+    for (uint32_t i = 0; i < driven_list_count(id); ++i) {
+        out += (i == 0 ? "" : ", ") + quoted(driven_list_item(id, i));
     }
     return out + "]";
 }
 
 std::string message_boxes() {
     std::string out = "[";
-    for (uint32_t i = 0; i < memory_message_count(); ++i) {
-        const MemoryMessageBox& box = memory_message(i);
+    for (uint32_t i = 0; i < driven_message_count(); ++i) {
+        const DrivenMessageBox box = driven_message(i);
         out += (i == 0 ? "{" : ", {") + key("caption", true) + quoted(box.caption) + key("text") +
                quoted(box.text) + key("style") + std::to_string(box.style) + "}";
     }
@@ -122,25 +122,25 @@ std::string calculator_state() {
 } // namespace
 
 std::string snapshot_json() {
-    const bool running = memory_running();
-    const uint32_t focus = memory_focus_owner();
+    const bool running = driven_running();
+    const uint32_t focus = driven_focus_owner();
     std::string out = "{" + key("running", true) + (running ? "true" : "false");
-    out += key("exit_code") + (running ? "null" : number(memory_exit_code()));
-    out += key("focus") + (running && focus != memory_no_focus ? number(focus) : "null");
+    out += key("exit_code") + (running ? "null" : number(driven_exit_code()));
+    out += key("focus") + (running && focus != driven_no_focus ? number(focus) : "null");
     out += key("fields") + object_of(snapshot_combo_boxes,
-                                     [](uint32_t id) { return quoted(memory_field_text(id)); });
+                                     [](uint32_t id) { return quoted(driven_field_text(id)); });
     out += key("lists") + object_of(snapshot_combo_boxes, list_items);
     out += key("selection") + object_of(snapshot_combo_boxes, [](uint32_t id) {
-               return std::to_string(memory_selection(id));
+               return std::to_string(driven_selection(id));
            });
     out += key("checked") + object_of(snapshot_buttons, [](uint32_t id) {
-               return std::string(memory_checked(id) ? "1" : "0");
+               return std::string(driven_checked(id) ? "1" : "0");
            });
     out += key("menu") + object_of(snapshot_menu_items, [](uint32_t id) {
-               return std::string(memory_menu_checked(id) ? "1" : "0");
+               return std::string(driven_menu_checked(id) ? "1" : "0");
            });
     out += key("messages") + message_boxes();
-    out += key("about_shown") + number(memory_about_count());
+    out += key("about_shown") + number(driven_about_count());
     out += key("settings_file") + settings_file();
     out += key("state") + calculator_state();
     return out + "}";
