@@ -104,9 +104,10 @@ void fill_record() {
 // was there but not taken at the start (it could not be opened or read, or it was
 // foreign) keeps its content, and so does one that another program has meanwhile filled
 // with something other than a record. False when the file must not be written.
-// `previous` receives the record the file holds now, so that a failed write can put it
-// back; for a new or empty file (*was_empty) it is a record that restores nothing.
-bool find_file_to_write(uint8_t* previous, bool* was_empty) {
+// `previous` receives the record the file holds now and *previous_count how many of its
+// bytes are there, so that a failed write can put it back; for a new or empty file
+// (*previous_count 0) it is a record that restores nothing.
+bool find_file_to_write(uint8_t* previous, uint32_t* previous_count) {
     const bool accepted_at_start = calc.settings_handle != no_handle;
     if (!accepted_at_start) {
         bool existed = false;
@@ -115,7 +116,6 @@ bool find_file_to_write(uint8_t* previous, bool* was_empty) {
             return false;
         }
         if (!existed) {
-            *was_empty = true;
             std::memcpy(previous, settings_magic, sizeof settings_magic);
             return true;
         }
@@ -125,10 +125,10 @@ bool find_file_to_write(uint8_t* previous, bool* was_empty) {
         platform_file_seek_start(calc.settings_handle) &&
         platform_file_read(calc.settings_handle, previous, settings_record_size, &count);
     if (read_ok && count == 0) {
-        *was_empty = true;
         std::memcpy(previous, settings_magic, sizeof settings_magic);
         return accepted_at_start;
     }
+    *previous_count = count;
     // A failed read leaves the content unknown: it is treated like a foreign file.
     if (!read_ok || std::memcmp(previous, settings_magic, sizeof settings_magic) != 0) {
         platform_message_box("Fehler beim Speichern der Ini-Datei !", error_caption,
@@ -145,16 +145,16 @@ bool write_record(const uint8_t* record) {
 }
 
 // After a write that stopped partway (a full disk) the file holds a mix of two records:
-// the record that was there goes back over it. A file that was empty stays empty when
-// the write put nothing into it, and otherwise gets a record that restores nothing.
-void put_back(const uint8_t* previous, bool was_empty) {
-    if (was_empty) {
-        uint8_t first = 0;
-        uint32_t count = 0;
-        if (platform_file_seek_start(calc.settings_handle) &&
-            platform_file_read(calc.settings_handle, &first, 1, &count) && count == 0) {
-            return;
-        }
+// the record that was there goes back over it, zero past the end of what was there. A
+// file that still holds exactly its previous bytes (the write put nothing into it) stays
+// as it was, so a short or empty file keeps its length.
+void put_back(const uint8_t* previous, uint32_t previous_count) {
+    uint8_t now[settings_record_size] = {};
+    uint32_t count = 0;
+    if (platform_file_seek_start(calc.settings_handle) &&
+        platform_file_read(calc.settings_handle, now, sizeof now, &count) &&
+        count == previous_count && std::memcmp(now, previous, count) == 0) {
+        return;
     }
     write_record(previous);
 }
@@ -198,8 +198,8 @@ void save_settings() {
     }
     // The file's record as it is before the save, zero past its end.
     uint8_t previous[settings_record_size] = {};
-    bool was_empty = false;
-    if (!find_file_to_write(previous, &was_empty)) {
+    uint32_t previous_count = 0;
+    if (!find_file_to_write(previous, &previous_count)) {
         calc.edit_state |= settings_write_error;
     }
     if ((calc.edit_state & settings_write_error) != 0) {
@@ -211,7 +211,7 @@ void save_settings() {
     fill_record();
     if (!write_record(calc.settings_record)) {
         show_error("Fehler beim Speichern der Ini-Datei (1) !");
-        put_back(previous, was_empty);
+        put_back(previous, previous_count);
     }
     close_settings_file();
     platform_destroy_frame_window();
