@@ -75,5 +75,18 @@ build-fuzz:
 	  >/dev/null
 	cmake --build build-fuzz -j$(JOBS) --target $(FUZZ_TARGETS:%=%_fuzz)
 
+# Benchmarks: the live path on the in-memory dialog, Release (-O2), Google Benchmark.
+BENCH_PACKAGES := cmake g++ make libbenchmark-dev libgtest-dev libgmock-dev
+.PHONY: bench build-bench
+
+bench: build-bench
+	build-bench/bench/vidomat_bench
+
+build-bench:
+	@$(MAKE) --no-print-directory PACKAGES="$(BENCH_PACKAGES)" deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+	  -DVIDOMAT_BENCH=ON >/dev/null
+	cmake --build build-bench -j$(JOBS) --target vidomat_bench
+
 clean:
-	rm -rf build build-sanitize build-win32 build-fuzz
+	rm -rf build build-sanitize build-win32 build-fuzz build-bench
