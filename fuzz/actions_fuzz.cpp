@@ -1,9 +1,10 @@
 // Fuzz target: a user's random actions on the in-memory dialog, the commands of a
 // scenario script (focus, type, backspace, replace, paste, choose, dropdown, click,
-// menu, key, close) with their controls and texts taken from the fuzzer's bytes. A
-// program that has ended is started again, reading the settings file it wrote. After
-// every action the state's invariants hold, and every value field whose text the program
-// wrote reads back to the value that text shows.
+// menu, key, close) with their controls and texts taken from the fuzzer's bytes. The
+// first run may start from a settings record taken from the input; a program that has
+// ended is started again, reading the settings file it wrote. After every action the
+// state's invariants hold, and every value field whose text the program wrote reads back
+// to the value that text shows.
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
 #include "engine/field_conversion.h"
@@ -222,6 +223,24 @@ void require_fields_show_values() {
     }
 }
 
+// An odd first byte puts a settings record before the first start: the magic and the
+// next 296 bytes of the input, so the actions also play on restored choices and values.
+// Otherwise the program starts as on a first run, without a file.
+void start_from_settings(FuzzInput& input) {
+    std::remove(settings_file_name);
+    if ((input.byte() & 1) == 0) {
+        return;
+    }
+    uint8_t record[settings_record_size] = {0x55, 0x44, 0x33, 0x22};
+    for (uint32_t i = 4; i < settings_record_size; ++i) {
+        record[i] = input.byte();
+    }
+    FILE* const file = std::fopen(settings_file_name, "wb");
+    require(file != nullptr && std::fwrite(record, 1, sizeof record, file) == sizeof record);
+    std::fclose(file);
+    trace(Action{"file", 0, "(a record from the input)", 0});
+}
+
 void require_sound() {
     require_state_invariants();
     require_fields_show_values();
@@ -232,9 +251,9 @@ void require_sound() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static WorkFolder folder;
     folder.enter();
-    std::remove(settings_file_name); // every input starts as on a first run
     memory_forget_messages();
     FuzzInput input(data, size);
+    start_from_settings(input);
     require(start_calculator());
     require_sound();
     for (uint32_t i = 0; i < max_actions && !input.empty(); ++i) {
