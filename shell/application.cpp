@@ -1,5 +1,7 @@
-// The Windows program: the entry point, the hidden frame window that owns the calculator
-// dialog, the message loop and the About box's procedure.
+// The Windows program around the calculator: the hidden frame window that owns the
+// calculator dialog, the message loop and the About box's procedure.
+#include "shell/application.h"
+
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
 #include "platform/win32/win32_platform.h"
@@ -20,6 +22,7 @@ char window_title[text_buffer_size];
 char window_class_name[text_buffer_size];
 HINSTANCE module_instance;
 HWND frame_window;
+HACCEL accelerators;
 
 // The frame window is never shown and has no menu; its commands only answer a
 // WM_COMMAND that something else sends it.
@@ -87,7 +90,7 @@ void register_frame_class(HINSTANCE instance) {
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+bool open_application(HINSTANCE instance) {
     LoadStringA(instance, title_string, window_title, text_buffer_size);
     LoadStringA(instance, class_name_string, window_class_name, text_buffer_size);
     register_frame_class(instance);
@@ -96,24 +99,33 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     frame_window = CreateWindowExA(0, window_class_name, window_title, WS_OVERLAPPEDWINDOW, 0, 0, 0,
                                    0, nullptr, nullptr, module_instance, nullptr);
     if (frame_window == nullptr) {
+        return false;
+    }
+    accelerators = LoadAcceleratorsA(module_instance, MAKEINTRESOURCEA(accelerator_table));
+    win32_platform_attach(module_instance, frame_window, about_dialog_proc);
+    return true;
+}
+
+// Enter and Escape reach the dialog only as accelerator commands: the dialog manager's
+// own keyboard handling (IsDialogMessage) is not used.
+void handle_application_message(MSG* message) {
+    if (TranslateAcceleratorA(win32_main_dialog(), accelerators, message) == 0) {
+        TranslateMessage(message);
+        DispatchMessageA(message);
+    }
+}
+
+int run_application(HINSTANCE instance) {
+    if (!open_application(instance)) {
         return 0;
     }
-    const HACCEL accelerators =
-        LoadAcceleratorsA(module_instance, MAKEINTRESOURCEA(accelerator_table));
-    win32_platform_attach(module_instance, frame_window, about_dialog_proc);
     // Without the calculator dialog no window would ever end the loop.
     if (!start_calculator()) {
         return 1;
     }
-
-    // Enter and Escape reach the dialog only as accelerator commands: the dialog
-    // manager's own keyboard handling (IsDialogMessage) is not used.
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) != 0) {
-        if (TranslateAcceleratorA(win32_main_dialog(), accelerators, &message) == 0) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+        handle_application_message(&message);
     }
     return static_cast<int>(message.wParam);
 }

@@ -15,6 +15,7 @@ HINSTANCE module_instance;
 HWND frame;
 DLGPROC about_box_procedure;
 DialogProcedure calculator_procedure;
+Win32Watcher watcher;
 
 template <typename Handle> Handle to_native(PlatformHandle handle) {
     return reinterpret_cast<Handle>(handle);
@@ -56,11 +57,18 @@ void win32_platform_attach(HINSTANCE instance, HWND frame_window, DLGPROC about_
     about_box_procedure = about_procedure;
 }
 
+void win32_platform_watch(const Win32Watcher& tool) {
+    watcher = tool;
+}
+
 HWND win32_main_dialog() {
     return to_native<HWND>(calc.main_dialog);
 }
 
 INT_PTR win32_run_about_box() {
+    if (watcher.about_box != nullptr) {
+        watcher.about_box();
+    }
     return DialogBoxParamA(module_instance, MAKEINTRESOURCEA(about_box_template), frame,
                            about_box_procedure, 0);
 }
@@ -164,6 +172,9 @@ void platform_check_menu_item(PlatformHandle menu, uint32_t id, uint32_t check) 
 // --- Message boxes --------------------------------------------------------------------
 
 uint32_t platform_message_box(const char* text, const char* caption, uint32_t style) {
+    if (watcher.message_box != nullptr) {
+        watcher.message_box(text, caption, style);
+    }
     return static_cast<uint32_t>(MessageBoxA(nullptr, text, caption, style));
 }
 

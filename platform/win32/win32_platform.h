@@ -14,6 +14,15 @@ constexpr WORD about_box_template = 103;
 // the calculator starts.
 void win32_platform_attach(HINSTANCE instance, HWND frame_window, DLGPROC about_procedure);
 
+// What a tool that watches the program (the Windows scenario driver) learns: every
+// message box just before it shows, and every opening of the About box. Both stay real
+// windows; either function may be null.
+struct Win32Watcher {
+    void (*message_box)(const char* text, const char* caption, UINT style);
+    void (*about_box)();
+};
+void win32_platform_watch(const Win32Watcher& watcher);
+
 // The calculator dialog, as the core last saw it.
 HWND win32_main_dialog();
 

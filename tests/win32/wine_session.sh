@@ -3,8 +3,8 @@
 # number and a fresh Wine prefix, both kept in SESSION_DIR.
 #   wine_session.sh start SESSION_DIR   writes SESSION_DIR/session.env for the tests
 #   wine_session.sh stop SESSION_DIR    ends Wine and the display, removes the prefix
-# Wine draws the window frames itself (the display has no window manager), so a
-# screenshot shows the windows as a user sees them, title bar included.
+# The display has no window manager: Wine manages its windows itself and draws their
+# frames, so a screenshot shows the windows as a user sees them, title bar included.
 set -euo pipefail
 action=$1
 dir=$(mkdir -p "$2" && cd "$2" && pwd)
@@ -70,8 +70,12 @@ EOF
     # would draw "MS Sans Serif" with a wider substitute and the title bar buttons as
     # letters. In the prefix's Fonts folder it finds them, as Windows has them there.
     cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/"
-    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
-      </dev/null >>"$dir/wineboot.log" 2>&1
+    # No window manager: Wine manages its windows itself (otherwise it waits two seconds
+    # for a window manager each time a window hides) and draws their frames.
+    for value in Managed Decorated; do
+      timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v $value /t REG_SZ /d N /f \
+        </dev/null >>"$dir/wineboot.log" 2>&1
+    done
     echo "display :$number, prefix $prefix"
     ;;
   stop)
