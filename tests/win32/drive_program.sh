@@ -21,10 +21,7 @@ read -r left top right bottom < <(control_rect "$WORK/start.txt" 175)
 click $((right - 30)) $(((top + bottom) / 2))
 xdotool key shift+Home
 xdotool type --delay 30 "192000"
-sleep 0.3
-probe "$WORK/typed.txt" "$title"
-[ "$(field_text "$WORK/typed.txt" 175)" = "192000" ] ||
-  fail "field 175 shows \"$(field_text "$WORK/typed.txt" 175)\" after typing 192000"
+wait_for_field_text "$WORK/typed.txt" "$title" 175 "192000" 10
 
 # Medium: open the list with its arrow and click the item "8,5 GB".
 index=$(item_index "$WORK/start.txt" 174 "8,5 GB")
@@ -33,9 +30,7 @@ height=$(item_height "$WORK/start.txt" 174)
 read -r left top right bottom < <(control_rect "$WORK/start.txt" 174)
 click $((right - 8)) $(((top + bottom) / 2))
 click $(((left + right) / 2)) $((bottom + 1 + index * height + height / 2))
-probe "$WORK/chosen.txt" "$title"
-[ "$(field_text "$WORK/chosen.txt" 174)" = "8,5 GB" ] ||
-  fail "field 174 shows \"$(field_text "$WORK/chosen.txt" 174)\" after choosing 8,5 GB"
+wait_for_field_text "$WORK/chosen.txt" "$title" 174 "8,5 GB" 10
 
 xdotool key Return
 sleep 0.3

@@ -64,6 +64,19 @@ probe() {
     fail "window_probe $*: $(cat "$WORK/probe.err")"
 }
 
+# Probes window TITLE into FILE until combo box ID shows TEXT (the program handles the
+# X server's input at its own pace); fails after SECONDS.
+wait_for_field_text() { # FILE TITLE ID TEXT SECONDS
+  local end=$((SECONDS + $5))
+  while :; do
+    probe "$1" "$2"
+    [ "$(field_text "$1" "$3")" = "$4" ] && return 0
+    [ "$SECONDS" -lt "$end" ] ||
+      fail "field $3 shows \"$(field_text "$1" "$3")\", expected \"$4\" within $5 s"
+    sleep 0.2
+  done
+}
+
 # Reading a probe's lines.
 control_rect() { # FILE ID -> LEFT TOP RIGHT BOTTOM
   awk -v id="$2" '$1 == "control" && $2 == id { print $4, $5, $6, $7; exit }' "$1"
