@@ -4,7 +4,7 @@
 // first run may start from a settings record taken from the input; a program that has
 // ended is started again, reading the settings file it wrote. After every action the
 // state's invariants hold, and every value field whose text the program wrote reads back
-// to the value that text shows.
+// to the value that text shows; after a restart, what the close remembered is back.
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
 #include "engine/field_conversion.h"
@@ -246,6 +246,58 @@ void require_sound() {
     require_fields_show_values();
 }
 
+// What a close leaves in the settings file for the next start.
+struct Remembered {
+    bool written; // a remember option was on and the close reported no failure
+    uint32_t mode_flags;
+    uint32_t audio_rate;
+    uint64_t reserve_bits;
+    uint32_t length_seconds;
+    uint64_t length_frames;
+    uint32_t video_factor_num;
+    uint32_t video_factor_den;
+    uint32_t chapter_count;
+    char media_choice[media_format_count][media_choice_size];
+};
+
+Remembered remembered_at_close(bool close_reported_nothing) {
+    Remembered r{};
+    r.written =
+        close_reported_nothing && (calc.mode_flags & (remember_settings | remember_values)) != 0;
+    r.mode_flags = calc.mode_flags;
+    r.audio_rate = calc.audio_rate;
+    r.reserve_bits = calc.reserve_bits;
+    r.length_seconds = calc.length_seconds;
+    r.length_frames = calc.length_frames;
+    r.video_factor_num = calc.video_factor_num;
+    r.video_factor_den = calc.video_factor_den;
+    r.chapter_count = calc.chapter_count;
+    std::memcpy(r.media_choice, calc.media_choice, sizeof r.media_choice);
+    return r;
+}
+
+// The next start brings back what the close wrote: the choices (the medium index is
+// derived anew from the medium text at the start) and the values (the video rate and
+// the max. data amount are derived anew too).
+void require_restored(const Remembered& r) {
+    if (!r.written) {
+        return;
+    }
+    if ((r.mode_flags & remember_settings) != 0) {
+        require((calc.mode_flags & ~media_index_mask) == (r.mode_flags & ~media_index_mask));
+    }
+    if ((r.mode_flags & remember_values) != 0) {
+        require(calc.audio_rate == r.audio_rate && calc.reserve_bits == r.reserve_bits);
+        require(calc.length_seconds == r.length_seconds && calc.length_frames == r.length_frames);
+        require(calc.video_factor_num == r.video_factor_num &&
+                calc.video_factor_den == r.video_factor_den);
+        require(calc.chapter_count == r.chapter_count);
+        for (uint32_t format = 0; format < media_format_count; ++format) {
+            require(std::strcmp(calc.media_choice[format], r.media_choice[format]) == 0);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -259,13 +311,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (uint32_t i = 0; i < max_actions && !input.empty(); ++i) {
         const Action action = decode(input);
         trace(action);
+        const uint32_t messages_before = memory_message_count();
         perform(action);
         require_sound();
         if (!memory_running()) {
             require(memory_exit_code() == 0 && memory_dialog_ended());
+            const Remembered remembered =
+                remembered_at_close(memory_message_count() == messages_before);
             trace(Action{"start", 0, "", 0});
             require(start_calculator());
             require_sound();
+            require_restored(remembered);
         }
     }
     folder.leave();
