@@ -109,6 +109,18 @@ add_test(NAME wine.session_stop
   COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/wine_session.sh stop ${VIDOMAT_WINE_SESSION})
 set_tests_properties(wine.session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
 set_tests_properties(wine.session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+# The real edit fields that take only what fits their width, measured on dialog 130 of
+# these resources and compared with the in-memory dialog's font and width tables.
+add_executable(edit_width_probe
+  tests/win32/edit_width_probe.cpp
+  platform/memory/edit_width.cpp
+  ${VIDOMAT_RESOURCES}/vidomat_resources.o)
+target_link_libraries(edit_width_probe PRIVATE vidomat_core)
+add_test(NAME wine.edit_widths
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/check_edit_widths.sh $<TARGET_FILE:edit_width_probe>
+    ${VIDOMAT_WINE_SESSION} ${VIDOMAT_WINE_WORK}/edit_widths)
+set_tests_properties(wine.edit_widths PROPERTIES
+  FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 180)
 foreach(name drive_program screenshot_dialog)
   add_test(NAME wine.${name}
     COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/${name}.sh $<TARGET_FILE:vidomat>

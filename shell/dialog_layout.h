@@ -15,9 +15,10 @@ constexpr uint32_t button_auto_check_box = 0x3; // BS_AUTOCHECKBOX
 constexpr uint32_t button_group_box = 0x7;      // BS_GROUPBOX
 constexpr uint32_t button_auto_radio = 0x9;     // BS_AUTORADIOBUTTON
 constexpr uint32_t combo_type_mask = 0x00000003;
-constexpr uint32_t combo_simple = 0x1;      // CBS_SIMPLE
-constexpr uint32_t combo_drop_down = 0x2;   // CBS_DROPDOWN
-constexpr uint32_t combo_sort = 0x00000100; // CBS_SORT
+constexpr uint32_t combo_simple = 0x1;              // CBS_SIMPLE
+constexpr uint32_t combo_drop_down = 0x2;           // CBS_DROPDOWN
+constexpr uint32_t combo_auto_hscroll = 0x00000040; // CBS_AUTOHSCROLL
+constexpr uint32_t combo_sort = 0x00000100;         // CBS_SORT
 
 enum ControlClass : uint32_t { class_button, class_combo_box, class_static };
 

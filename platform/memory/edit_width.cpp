@@ -1,0 +1,47 @@
+#include "platform/memory/edit_width.h"
+
+#include "platform/memory/edit_font_widths.h"
+#include "shell/dialog_layout.h"
+
+namespace {
+
+// Measured under Wine 8 on the real dialog: its font gives horizontal dialog base units
+// of 6 pixels (MapDialogRect of 4 × 8 units: 6 × 13 pixels), so a combo box of 27 units
+// is 41 pixels wide and one of 71 units 107 pixels. The edit field's formatting
+// rectangle (EM_GETRECT, no margins: left 0) is its client area, which the combo box's
+// frame and arrow button leave: 23 pixels less, 18 and 84 pixels.
+constexpr int32_t base_unit_x = 6;
+constexpr int32_t frame_and_arrow = 23;
+
+// Dialog units to pixels as the dialog manager converts them (MulDiv: rounded to the
+// nearest, halves away from zero).
+int32_t to_pixels(int32_t units) {
+    return (units * base_unit_x * 2 + 4) / 8;
+}
+
+} // namespace
+
+uint32_t edit_width_limit(uint32_t id) {
+    const ControlLayout* const layout = find_control(static_cast<int32_t>(id));
+    // The dialog has such fields only among its drop-down combo boxes; the geometry above
+    // is theirs.
+    if (layout == nullptr || layout->control_class != class_combo_box ||
+        (layout->style & combo_type_mask) != combo_drop_down ||
+        (layout->style & combo_auto_hscroll) != 0) {
+        return 0;
+    }
+    // Every such combo box of the dialog is at least 27 units wide.
+    return static_cast<uint32_t>(to_pixels(layout->width) - frame_and_arrow);
+}
+
+uint32_t edit_char_width(uint8_t code) {
+    return code >= edit_font_first_code ? edit_font_widths[code - edit_font_first_code] : 0;
+}
+
+uint32_t edit_text_width(const char* text, size_t length) {
+    uint32_t width = 0;
+    for (size_t i = 0; i < length; ++i) {
+        width += edit_char_width(static_cast<uint8_t>(text[i]));
+    }
+    return width;
+}

@@ -1,0 +1,22 @@
+// How wide a text the edit part of a combo box of the calculator dialog lets the user
+// put in. A drop-down combo box without CBS_AUTOHSCROLL has an edit field that does not
+// scroll: it takes only the text that fits its formatting rectangle; every other combo
+// box takes text of any width.
+#ifndef VIDOMAT_PLATFORM_MEMORY_EDIT_WIDTH_H
+#define VIDOMAT_PLATFORM_MEMORY_EDIT_WIDTH_H
+
+#include <cstddef>
+#include <cstdint>
+
+// The width in pixels of the formatting rectangle of combo box `id`'s edit field when
+// that field takes only what fits, otherwise 0 (no limit, or no such combo box).
+uint32_t edit_width_limit(uint32_t id);
+
+// The advance of one byte in the edit fields' font. Bytes below 0x20 were not measured;
+// a user cannot type them (the driver drops control characters), and they count 0.
+uint32_t edit_char_width(uint8_t code);
+
+// The width of the first `length` bytes of a text: the sum of their advances.
+uint32_t edit_text_width(const char* text, size_t length);
+
+#endif

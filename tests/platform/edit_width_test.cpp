@@ -1,0 +1,49 @@
+// The widths the in-memory dialog gives the edit fields and their font, as measured on
+// the real dialog under Wine.
+#include "platform/memory/edit_width.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(EditWidth, OnlyDropDownsWithoutAutomaticScrollingHaveALimit) {
+    const struct {
+        uint32_t id;
+        uint32_t limit;
+    } fields[] = {
+        {172, 18}, {176, 18}, {178, 18}, {179, 18}, {180, 18}, {174, 84}, // 27 and 71 units
+        {175, 0},  {181, 0},  {169, 0},  {168, 0},  {183, 0},             // CBS_AUTOHSCROLL
+        {1189, 0}, {1001, 0}, {0, 0},    {9999, 0},                       // no combo boxes
+    };
+    for (const auto& field : fields) {
+        EXPECT_EQ(edit_width_limit(field.id), field.limit) << field.id;
+    }
+}
+
+TEST(EditWidth, TextsMeasureAsTheSumOfTheirCharacters) {
+    EXPECT_EQ(edit_char_width(' '), 3u);
+    EXPECT_EQ(edit_char_width('W'), 11u);
+    EXPECT_EQ(edit_char_width('i'), 2u);
+    EXPECT_EQ(edit_char_width(0xFC), 6u); // "ü"
+    EXPECT_EQ(edit_char_width(0xFF), 5u);
+    EXPECT_EQ(edit_char_width(0x1F), 0u); // control characters were not measured
+    // Whole texts as GetTextExtentPoint32A measured them.
+    const struct {
+        const char* text;
+        uint32_t width;
+    } texts[] = {
+        {"4,7 GB Rohling v ", 84},
+        {"700 MB / 80 Min.", 83},
+        {"AVAWTy", 44},
+        {"\xC4rger", 25},
+        {"", 0},
+    };
+    for (const auto& t : texts) {
+        EXPECT_EQ(edit_text_width(t.text, std::strlen(t.text)), t.width) << t.text;
+    }
+    EXPECT_EQ(edit_text_width("4,7 GB Rohling v ", 6), edit_text_width("4,7 GB", 6));
+}
+
+} // namespace
