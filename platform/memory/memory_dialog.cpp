@@ -1,5 +1,6 @@
 #include "platform/memory/memory_dialog.h"
 
+#include "platform/memory/edit_width.h"
 #include "platform/memory/memory_file.h"
 #include "platform/platform.h"
 #include "shell/dialog_layout.h"
@@ -16,6 +17,9 @@ constexpr uint32_t max_menu_items = 8;
 constexpr int32_t no_selection = -1;
 constexpr PlatformHandle dialog_handle = 130;
 constexpr PlatformHandle menu_handle = 109;
+// What the combo box reports when its edit field could not take all of a change
+// (CBN_ERRSPACE, the combo box's form of the edit field's EN_MAXTEXT).
+constexpr uint32_t notify_err_space = 0xFFFF;
 
 enum ControlKind : uint32_t {
     kind_inert, // group boxes and texts
@@ -39,6 +43,8 @@ struct Control {
     bool text_from_choice;
     // The text was last set by the program, not by the user.
     bool text_by_program;
+    // The width in pixels the user's edits may fill, 0 for any width (edit_width.h).
+    uint32_t width_limit;
     uint32_t item_count;
     char text[text_capacity];
     char items[list_capacity][text_capacity];
@@ -135,6 +141,7 @@ void build_controls() {
         control.selection = no_selection;
         control.text_from_choice = false;
         control.text_by_program = false;
+        control.width_limit = edit_width_limit(control.id);
         control.item_count = 0;
         copy_text(control.text, layout.caption);
         dialog.control_count = i + 1;
@@ -239,15 +246,82 @@ void report_edit(Control& control) {
     notify(control.id, notify_edit_change);
 }
 
-// Typing a byte at the end of the text; a full edit field takes nothing and says nothing.
+// The fields of the drop-down combo boxes without CBS_AUTOHSCROLL (172, 174, 176, 178,
+// 179, 180) do not scroll: a user's edit keeps only what fits the field's width. As the
+// real edit field does it (measured under Wine 8):
+// - The change is made, then the text measured as the sum of its characters' advances;
+//   it fits when that is at most the width (18 pixels for the unit selectors, 84 for the
+//   medium field).
+// - If it does not fit, the inserted text loses its last character, again and again,
+//   until the text fits. A typed character that does not fit is thus refused whole, and
+//   a narrower one typed after it may still fit ("4,7 GB Rohling vom" typed gives
+//   "4,7 GB Rohling v " since the blank fits where "o" and "m" did not); a pasted text
+//   keeps the longest beginning that fits.
+// - When all of the inserted text is gone and the text still does not fit (it was wider
+//   than the field already, written by the program or by a list choice, which keep any
+//   width), the character before the change goes too, once, whether the text fits then
+//   or not: typing at the end of such a text removes its last character, Backspace
+//   removes two. (Wine's edit field runs its removal one step past the inserted text;
+//   the documentation of real Windows says only that the text must fit, so there a
+//   refused change probably removes nothing. A deletion at the very start of such a text
+//   made Wine's edit field hang; no user action here does that.)
+// - Whenever something was taken away, the combo box first reports CBN_ERRSPACE (0xFFFF)
+//   with the text as it ends up, then 6 and 5 as for any change, even when the text is
+//   the same as before (a refused character); the selection follows the same rules as
+//   for any typed change.
+// - Texts the program writes (SetDlgItemTextA, WM_SETTEXT) and an item chosen from the
+//   list are shown whole however wide they are, without any notification.
+// The documentation of the window system says the same of CBS_AUTOHSCROLL ("if this
+// style is not set, only text that fits within the rectangular boundary is allowed")
+// and of EN_MAXTEXT (sent when the characters to be inserted would exceed the width of
+// a field without ES_AUTOHSCROLL; the insertion is truncated). That a combo box passes
+// EN_MAXTEXT on as CBN_ERRSPACE was seen under Wine only.
+//
+// The user's edit of the text: the bytes from `start` to `end` (the selection, or the
+// character before the caret for Backspace) give way to `count` bytes of `insert`, and
+// the change is reported. The text never grows past 255 characters.
+void edit_text(Control& control, uint32_t start, uint32_t end, const char* insert, uint32_t count) {
+    char* const text = control.text;
+    const uint32_t length = static_cast<uint32_t>(std::strlen(text));
+    const uint32_t kept = length - (end - start);
+    if (count > text_capacity - 1 - kept) {
+        count = text_capacity - 1 - kept;
+    }
+    std::memmove(text + start + count, text + end, length - end + 1);
+    std::memcpy(text + start, insert, count);
+    const uint32_t limit = control.width_limit;
+    bool cut = false;
+    while (limit != 0 && edit_text_width(text, std::strlen(text)) > limit) {
+        cut = true;
+        if (count == 0) {
+            if (start > 0) {
+                std::memmove(text + start - 1, text + start, std::strlen(text + start) + 1);
+            }
+            break;
+        }
+        std::memmove(text + start + count - 1, text + start + count,
+                     std::strlen(text + start + count) + 1);
+        --count;
+    }
+    if (cut) {
+        notify(control.id, notify_err_space);
+    }
+    report_edit(control);
+}
+
+// Typing a byte at the end of the text; a field of 255 characters takes nothing and
+// says nothing.
 void type_byte(Control& control, char c) {
-    const size_t length = std::strlen(control.text);
+    const uint32_t length = static_cast<uint32_t>(std::strlen(control.text));
     if (length + 1 >= text_capacity) {
         return;
     }
-    control.text[length] = c;
-    control.text[length + 1] = '\0';
-    report_edit(control);
+    edit_text(control, length, length, &c, 1);
+}
+
+// Replacing the selected whole text by one typed byte, or by nothing (Delete).
+void replace_all(Control& control, const char* insert, uint32_t count) {
+    edit_text(control, 0, static_cast<uint32_t>(std::strlen(control.text)), insert, count);
 }
 
 // The first item that begins with the edit text, or -1 (also for an empty text).
@@ -334,12 +408,11 @@ void memory_backspace(uint32_t id, uint32_t count) {
     }
     click_into(*control);
     for (; count > 0 && dialog.focus == id && user_can_act(); --count) {
-        const size_t length = std::strlen(control->text);
+        const uint32_t length = static_cast<uint32_t>(std::strlen(control->text));
         if (length == 0) {
             return; // Backspace on an empty text changes nothing and says nothing
         }
-        control->text[length - 1] = '\0';
-        report_edit(*control);
+        edit_text(*control, length - 1, length, "", 0);
     }
 }
 
@@ -355,13 +428,12 @@ void memory_replace(uint32_t id, const char* text) {
     // Selecting says nothing; the first byte typed (or Delete) replaces the selection.
     if (*text == '\0') {
         if (control->text[0] != '\0') {
-            control->text[0] = '\0';
-            report_edit(*control);
+            replace_all(*control, "", 0);
         }
         return;
     }
-    control->text[0] = '\0';
-    type_text(*control, text);
+    replace_all(*control, text, 1);
+    type_text(*control, text + 1);
 }
 
 void memory_paste(uint32_t id, const char* text) {
@@ -373,8 +445,7 @@ void memory_paste(uint32_t id, const char* text) {
     if (dialog.focus != id || (*text == '\0' && control->text[0] == '\0')) {
         return;
     }
-    copy_text(control->text, text);
-    report_edit(*control);
+    replace_all(*control, text, static_cast<uint32_t>(std::strlen(text)));
 }
 
 bool memory_choose(uint32_t id, const char* text) {

@@ -29,6 +29,8 @@ struct MemoryMessageBox {
 // Clicks into the edit part of a combo box: the focus moves there.
 void memory_focus(uint32_t id);
 // Clicks into the edit part, caret at the end, and types the text one byte at a time.
+// The fields of the unit selectors and of the medium (drop-down combo boxes without
+// CBS_AUTOHSCROLL) take only what fits their width, in typing as in pasting.
 void memory_type(uint32_t id, const char* text);
 // Clicks into the edit part, caret at the end, and presses Backspace `count` times.
 void memory_backspace(uint32_t id, uint32_t count);

@@ -222,6 +222,138 @@ TEST_F(MemoryDialog, TypingReportsEveryChangeWithTheTextAlreadyChanged) {
     EXPECT_EQ(sequence(), "");
 }
 
+// The unit selectors (18 pixels) and the medium field 174 (84 pixels) do not scroll.
+// How many of one character typing puts into an empty field, as measured on the real
+// dialog under Wine.
+TEST_F(MemoryDialog, UnscrolledFieldsTakeTypedCharactersOnlyWhileTheyFit) {
+    struct Case {
+        char c;
+        uint32_t unit_selector;
+        uint32_t medium;
+    };
+    const Case cases[] = {{'i', 9, 42}, {'0', 3, 14}, {'W', 1, 7}, {' ', 6, 28}, {'m', 2, 10}};
+    for (const uint32_t id : {172u, 174u, 176u, 178u, 179u, 180u}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::to_string(id) + " '" + c.c + "'");
+            platform_set_field_text(id, "");
+            memory_type(id, std::string(60, c.c).c_str());
+            EXPECT_EQ(std::string(memory_field_text(id)),
+                      std::string(id == 174 ? c.medium : c.unit_selector, c.c));
+        }
+    }
+}
+
+TEST_F(MemoryDialog, ACharacterThatDoesNotFitIsRefusedButReported) {
+    platform_set_field_text(174, "");
+    memory_type(174, "4,7 GB Rohling vom ");
+    // "o" and "m" do not fit after "v"; the narrower blank still does.
+    EXPECT_STREQ(memory_field_text(174), "4,7 GB Rohling v ");
+    ASSERT_EQ(seen.size(), 1u + 2 * 16 + 3 + 3 + 2);
+    const std::vector<Seen> refused(seen.end() - 8, seen.end() - 2);
+    sequence();
+    for (const Seen& s : refused) {
+        EXPECT_EQ(s.text, "4,7 GB Rohling v");
+    }
+    memory_type(174, "i");
+    EXPECT_EQ(sequence(), "174:65535 174:6 174:5");
+    EXPECT_STREQ(memory_field_text(174), "4,7 GB Rohling v ");
+
+    // A refused character is a change like any other for the selection: the first one
+    // after a choice keeps it, the next one drops it.
+    memory_focus(176);
+    ASSERT_TRUE(memory_choose(176, "Mb"));
+    sequence();
+    memory_type(176, "W");
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].selection, 2);
+    EXPECT_EQ(seen[2].selection, 2);
+    EXPECT_EQ(sequence(), "176:65535 176:6 176:5");
+    memory_type(176, "W");
+    EXPECT_EQ(seen[2].selection, -1);
+    EXPECT_STREQ(memory_field_text(176), "Mb");
+}
+
+TEST_F(MemoryDialog, APastedTextKeepsItsLongestBeginningThatFits) {
+    struct Case {
+        uint32_t id;
+        const char* pasted;
+        const char* kept;
+        const char* sequence;
+    };
+    const Case cases[] = {
+        {174, "4,7 GB Rohling vom Discounter", "4,7 GB Rohling v", "174:65535 174:6 174:5"},
+        {174, "870 MB", "870 MB", "174:6 174:5"},
+        {174, "700 MB / 80 Min.", "700 MB / 80 Min.", "174:6 174:5"}, // 83 pixels
+        {176, "MBMBMBMB", "MB", "176:65535 176:6 176:5"},
+        {180, "Gb", "Gb", "180:6 180:5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pasted);
+        memory_focus(c.id);
+        sequence();
+        memory_paste(c.id, c.pasted);
+        EXPECT_STREQ(memory_field_text(c.id), c.kept);
+        EXPECT_EQ(sequence(), c.sequence);
+    }
+}
+
+TEST_F(MemoryDialog, ProgramTextsAndListChoicesKeepAnyWidth) {
+    const char* const wide = "4,7 GB Rohling vom Discounter, gepr\xFC"
+                             "ft und doppelt gebrannt";
+    platform_set_field_text(174, wide);
+    platform_set_field_text(176, "MBMBMBMB");
+    EXPECT_STREQ(memory_field_text(174), wide);
+    EXPECT_STREQ(memory_field_text(176), "MBMBMBMB");
+    EXPECT_EQ(sequence(), "");
+
+    platform_list_add(174, "1,4 GB");
+    platform_list_add(174, wide);
+    memory_focus(174);
+    sequence();
+    ASSERT_TRUE(memory_choose(174, wide));
+    EXPECT_STREQ(memory_field_text(174), wide);
+    EXPECT_STREQ(memory_list_item(174, 1), wide);
+    EXPECT_EQ(sequence(), "174:7 174:9 174:8 174:1");
+}
+
+// A text wider than the field (written by the program or chosen from the list) loses,
+// after the refused insertion, also the character before it, once, as Wine's edit field
+// does; a change that leaves a text that fits is taken as usual.
+TEST_F(MemoryDialog, EditsOfATextWiderThanTheFieldAlsoTakeTheCharacterBefore) {
+    const std::string wide = "4,7 GBxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"; // 49
+    platform_set_field_text(174, wide.c_str());
+    memory_type(174, "y");
+    EXPECT_EQ(memory_field_text(174), wide.substr(0, 48));
+    EXPECT_EQ(sequence(), "174:3 174:65535 174:6 174:5");
+    memory_backspace(174, 1);
+    EXPECT_EQ(memory_field_text(174), wide.substr(0, 46));
+    EXPECT_EQ(sequence(), "174:65535 174:6 174:5");
+    memory_paste(174, "4,7 GB");
+    EXPECT_STREQ(memory_field_text(174), "4,7 GB");
+    EXPECT_EQ(sequence(), "174:6 174:5");
+
+    platform_set_field_text(176, "MBMBMBMB");
+    memory_replace(176, "Kb"); // the first key replaces the whole text
+    EXPECT_STREQ(memory_field_text(176), "Kb");
+    EXPECT_EQ(sequence(), "174:10 174:4 176:3 176:6 176:5 176:6 176:5");
+    platform_set_field_text(176, "MBMBMBMB");
+    memory_replace(176, "");
+    EXPECT_STREQ(memory_field_text(176), "");
+    EXPECT_EQ(sequence(), "176:6 176:5");
+}
+
+TEST_F(MemoryDialog, ScrollingFieldsTakeTextOfAnyWidth) {
+    for (const uint32_t id : {175u, 169u, 181u}) {
+        SCOPED_TRACE(id);
+        platform_set_field_text(id, "");
+        memory_type(id, std::string(100, 'W').c_str());
+        EXPECT_EQ(std::string(memory_field_text(id)), std::string(100, 'W'));
+        memory_paste(id, std::string(200, 'W').c_str());
+        EXPECT_EQ(std::string(memory_field_text(id)), std::string(200, 'W'));
+        EXPECT_EQ(sequence().find("65535"), std::string::npos);
+    }
+}
+
 TEST_F(MemoryDialog, TypedChangesDropTheSelectionExceptFirstAfterAChoice) {
     memory_focus(175);
     ASSERT_TRUE(memory_choose(175, "64 000"));
