@@ -257,14 +257,13 @@ void report_edit(Control& control) {
 //   a narrower one typed after it may still fit ("4,7 GB Rohling vom" typed gives
 //   "4,7 GB Rohling v " since the blank fits where "o" and "m" did not); a pasted text
 //   keeps the longest beginning that fits.
-// - When all of the inserted text is gone and the text still does not fit (it was wider
-//   than the field already, written by the program or by a list choice, which keep any
-//   width), the character before the change goes too, once, whether the text fits then
-//   or not: typing at the end of such a text removes its last character, Backspace
-//   removes two. (Wine's edit field runs its removal one step past the inserted text;
-//   the documentation of real Windows says only that the text must fit, so there a
-//   refused change probably removes nothing. A deletion at the very start of such a text
-//   made Wine's edit field hang; no user action here does that.)
+// - Only inserted text is ever taken away. A text that is already wider than the field
+//   (written by the program or chosen from the list, which keep any width) refuses every
+//   insertion and gives up characters only to Backspace or Delete, as the documentation
+//   of the window system describes it. (Wine's edit field differs here: it runs its
+//   removal one step past the inserted text and takes the character before the change
+//   too, and a deletion at the very start of such a text made it hang. The scenario
+//   that types into such a text is therefore not compared with Wine.)
 // - Whenever something was taken away, the combo box first reports CBN_ERRSPACE (0xFFFF)
 //   with the text as it ends up, then 6 and 5 as for any change, even when the text is
 //   the same as before (a refused character); the selection follows the same rules as
@@ -291,14 +290,8 @@ void edit_text(Control& control, uint32_t start, uint32_t end, const char* inser
     std::memcpy(text + start, insert, count);
     const uint32_t limit = control.width_limit;
     bool cut = false;
-    while (limit != 0 && edit_text_width(text, std::strlen(text)) > limit) {
+    while (limit != 0 && count > 0 && edit_text_width(text, std::strlen(text)) > limit) {
         cut = true;
-        if (count == 0) {
-            if (start > 0) {
-                std::memmove(text + start - 1, text + start, std::strlen(text + start) + 1);
-            }
-            break;
-        }
         std::memmove(text + start + count - 1, text + start + count,
                      std::strlen(text + start + count) + 1);
         --count;
