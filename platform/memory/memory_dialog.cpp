@@ -339,11 +339,18 @@ int32_t find_item(const Control& control, const char* text) {
     return no_selection;
 }
 
-// The arrow was clicked: the list opens and selects the item the text begins with.
+// The arrow was clicked: the list opens and selects the item the text begins with
+// (ignoring case). After CBN_DROPDOWN has returned, the edit then shows that item's own
+// text, written by the combo box without CBN_EDITUPDATE / CBN_EDITCHANGE ("MB" becomes
+// "Mb", "1" becomes "1 536 000"); a text that begins no item, or an empty one, stays.
 void open_list(Control& control) {
     click_into(control);
     notify(control.id, notify_drop_down);
     control.selection = prefix_match(control);
+    if (control.selection != no_selection) {
+        copy_text(control.text, control.items[control.selection]);
+        control.text_by_program = false;
+    }
 }
 
 // An auto radio button checks itself and unchecks the other auto radio buttons of its

@@ -394,25 +394,40 @@ TEST_F(MemoryDialog, ChoosingWithTheMouse) {
     EXPECT_EQ(sequence(), "");
 }
 
-TEST_F(MemoryDialog, OpeningAndClosingWithoutAChoiceSelectsByPrefix) {
+TEST_F(MemoryDialog, OpeningTheListShowsTheItemTheTextBegins) {
     struct Case {
-        const char* text;
+        uint32_t id;
+        const char* typed;
         int32_t selection;
+        const char* shown; // the edit text from the opening on
     };
-    const Case cases[] = {{"1", 1}, {"12", 2}, {"9", 4}, {"5", -1}, {"", -1}};
-    memory_focus(175);
+    const Case cases[] = {
+        {175, "1", 1, "112 000"},     {175, "12", 2, "128 000"}, {175, "9", 4, "96 000"},
+        {175, "96 000", 4, "96 000"}, {175, "5", -1, "5"},       {175, "", -1, ""},
+        {176, "MB", 2, "Mb"},         {176, "k", 1, "Kb"},       {176, "Gb", 3, "Gb"},
+        {176, "x", -1, "x"},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        platform_set_field_text(175, c.text);
+        SCOPED_TRACE(c.typed);
+        memory_replace(c.id, c.typed);
         sequence();
-        memory_dropdown(175);
-        EXPECT_EQ(sequence(), "175:7 175:10 175:8");
-        EXPECT_EQ(memory_selection(175), c.selection);
-        EXPECT_STREQ(memory_field_text(175), c.text);
+        memory_dropdown(c.id);
+        ASSERT_EQ(seen.size(), 3u);
+        EXPECT_EQ(seen[0].text, c.typed); // still the typed text while 7 is handled
+        EXPECT_EQ(seen[1].text, c.shown);
+        EXPECT_EQ(seen[2].text, c.shown);
+        const std::string id = std::to_string(c.id);
+        EXPECT_EQ(sequence(), id + ":7 " + id + ":10 " + id + ":8"); // no 6 or 5
+        EXPECT_EQ(memory_selection(c.id), c.selection);
+        EXPECT_STREQ(memory_field_text(c.id), c.shown);
+        EXPECT_FALSE(memory_written_by_program(c.id));
     }
-    platform_set_field_text(176, "kB");
-    memory_dropdown(176); // case-insensitive
-    EXPECT_EQ(memory_selection(176), 1);
+    // The next typed change drops the selection again, unlike the first one after a choice.
+    memory_replace(175, "9");
+    memory_dropdown(175);
+    memory_type(175, "1");
+    EXPECT_STREQ(memory_field_text(175), "96 0001");
+    EXPECT_EQ(memory_selection(175), -1);
 }
 
 TEST_F(MemoryDialog, ButtonsChangeStateBeforeTheirClick) {
