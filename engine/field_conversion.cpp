@@ -86,43 +86,78 @@ uint32_t read_rate_field(uint32_t id, bool in_bytes, uint32_t prefix, MixedNumbe
 
 namespace {
 
-void write_display(uint32_t id, const MixedNumber& display, uint32_t decimals) {
-    platform_set_field_text(
-        id, format_number(display.whole, display.numerator, display.denominator, decimals));
+// Where each quantity's display value and decimals live in the state.
+struct QuantityDisplay {
+    MixedNumber& value;
+    uint32_t& decimals;
+};
+
+QuantityDisplay display_of(Quantity quantity) {
+    switch (quantity) {
+    case quantity_max_size:
+        return {calc.max_size_display, calc.max_size_decimals};
+    case quantity_audio:
+        return {calc.audio_display, calc.audio_decimals};
+    case quantity_result:
+        return {calc.result_display, calc.result_decimals};
+    case quantity_video:
+        return {calc.video_display, calc.video_decimals};
+    default:
+        return {calc.reserve_display, calc.reserve_decimals};
+    }
 }
 
-void show_size(Quantity quantity, uint64_t bits, MixedNumber& display, uint32_t& decimals) {
-    decimals =
-        size_to_display(bits, quantity_in_bits(quantity), quantity_prefix(quantity), display);
-    write_display(quantity_units[quantity].value_field, display, decimals);
+void write_display(Quantity quantity) {
+    const QuantityDisplay display = display_of(quantity);
+    platform_set_field_text(quantity_units[quantity].value_field,
+                            format_number(display.value.whole, display.value.numerator,
+                                          display.value.denominator, display.decimals));
 }
 
-void show_rate(Quantity quantity, uint32_t rate, MixedNumber& display, uint32_t& decimals) {
-    decimals =
-        rate_to_display(rate, !quantity_in_bits(quantity), quantity_prefix(quantity), display);
-    write_display(quantity_units[quantity].value_field, display, decimals);
+void show_size(Quantity quantity, uint64_t bits) {
+    const QuantityDisplay display = display_of(quantity);
+    display.decimals =
+        size_to_display(bits, quantity_in_bits(quantity), quantity_prefix(quantity), display.value);
+    write_display(quantity);
+}
+
+void show_rate(Quantity quantity, uint32_t rate) {
+    const QuantityDisplay display = display_of(quantity);
+    display.decimals = rate_to_display(rate, !quantity_in_bits(quantity), quantity_prefix(quantity),
+                                       display.value);
+    write_display(quantity);
 }
 
 } // namespace
 
+uint32_t read_rate_quantity(Quantity quantity) {
+    return read_rate_field(quantity_units[quantity].value_field, !quantity_in_bits(quantity),
+                           quantity_prefix(quantity), display_of(quantity).value);
+}
+
+uint64_t read_size_quantity(Quantity quantity) {
+    return read_size_field(quantity_units[quantity].value_field, quantity_in_bits(quantity),
+                           quantity_prefix(quantity), display_of(quantity).value);
+}
+
 void show_max_size() {
-    show_size(quantity_max_size, calc.max_size_bits, calc.max_size_display, calc.max_size_decimals);
+    show_size(quantity_max_size, calc.max_size_bits);
 }
 
 void show_reserve() {
-    show_size(quantity_reserve, calc.reserve_bits, calc.reserve_display, calc.reserve_decimals);
+    show_size(quantity_reserve, calc.reserve_bits);
 }
 
 void show_result_text() {
-    show_size(quantity_result, calc.result_size_bits, calc.result_display, calc.result_decimals);
+    show_size(quantity_result, calc.result_size_bits);
 }
 
 void show_audio_text() {
-    show_rate(quantity_audio, calc.audio_rate, calc.audio_display, calc.audio_decimals);
+    show_rate(quantity_audio, calc.audio_rate);
 }
 
 void show_video_text() {
-    show_rate(quantity_video, calc.video_rate, calc.video_display, calc.video_decimals);
+    show_rate(quantity_video, calc.video_rate);
 }
 
 void show_audio_rate() {
@@ -141,12 +176,10 @@ void show_video_rate() {
 
 void reread_audio_rate() {
     calc.edit_state |= audio_reread_done;
-    calc.audio_rate_shown = read_rate_field(field_audio_rate, !quantity_in_bits(quantity_audio),
-                                            quantity_prefix(quantity_audio), calc.audio_display);
+    calc.audio_rate_shown = read_rate_quantity(quantity_audio);
 }
 
 void reread_video_rate() {
     calc.edit_state |= video_reread_done;
-    calc.video_rate_shown = read_rate_field(field_video_rate, !quantity_in_bits(quantity_video),
-                                            quantity_prefix(quantity_video), calc.video_display);
+    calc.video_rate_shown = read_rate_quantity(quantity_video);
 }

@@ -41,6 +41,10 @@ uint32_t rate_to_display(uint32_t rate, bool in_bytes, uint32_t prefix, MixedNum
 uint64_t read_size_field(uint32_t id, bool in_bits, uint32_t prefix, MixedNumber& display);
 uint32_t read_rate_field(uint32_t id, bool in_bytes, uint32_t prefix, MixedNumber& display);
 
+// Reads a quantity's field in the unit it shows now, into the field's display value.
+uint32_t read_rate_quantity(Quantity quantity); // audio or video rate
+uint64_t read_size_quantity(Quantity quantity); // max. data amount or reserve
+
 void show_max_size();
 void show_reserve();
 // The rate fields are read back after writing while their reread bit is clear.

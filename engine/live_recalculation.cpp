@@ -42,8 +42,7 @@ void recompute_all() {
 void apply_audio_entry() {
     set_pending_edit(pending_audio_rate);
     calc.edit_state |= audio_reread_done;
-    const uint32_t rate = read_rate_field(field_audio_rate, !quantity_in_bits(quantity_audio),
-                                          quantity_prefix(quantity_audio), calc.audio_display);
+    const uint32_t rate = read_rate_quantity(quantity_audio);
     calc.audio_rate = rate;
     calc.audio_rate_shown = rate;
     if (calc.length_seconds != 0) {
@@ -57,8 +56,7 @@ void apply_audio_entry() {
 void apply_video_entry() {
     set_pending_edit(pending_video_rate);
     calc.edit_state |= video_reread_done;
-    const uint32_t rate = read_rate_field(field_video_rate, !quantity_in_bits(quantity_video),
-                                          quantity_prefix(quantity_video), calc.video_display);
+    const uint32_t rate = read_rate_quantity(quantity_video);
     calc.video_rate = rate;
     calc.video_rate_shown = rate;
     show_result_size();
@@ -67,8 +65,7 @@ void apply_video_entry() {
 
 void apply_max_size_entry() {
     set_pending_edit(pending_max_size);
-    calc.max_size_bits = read_size_field(field_max_size, quantity_in_bits(quantity_max_size),
-                                         quantity_prefix(quantity_max_size), calc.max_size_display);
+    calc.max_size_bits = read_size_quantity(quantity_max_size);
     recompute_video_rate();
     show_video_rate();
     show_result_size();
@@ -77,8 +74,7 @@ void apply_max_size_entry() {
 
 void apply_reserve_entry() {
     set_pending_edit(pending_reserve);
-    calc.reserve_bits = read_size_field(field_reserve, quantity_in_bits(quantity_reserve),
-                                        quantity_prefix(quantity_reserve), calc.reserve_display);
+    calc.reserve_bits = read_size_quantity(quantity_reserve);
     recompute_video_rate();
     show_video_rate();
     show_result_size();
