@@ -371,6 +371,37 @@ TEST_F(MemoryDialog, TypedChangesDropTheSelectionExceptFirstAfterAChoice) {
     EXPECT_EQ(memory_selection(175), -1);
 }
 
+// Only opening the same list again ends the exception of the first change after a choice;
+// what happens in between otherwise leaves it.
+TEST_F(MemoryDialog, OnlyOpeningTheSameListEndsTheExceptionOfAChoice) {
+    struct Case {
+        const char* between;
+        std::function<void()> act;
+        int32_t selection; // after the first typed change
+    };
+    const Case cases[] = {
+        {"nothing", [] {}, 3},
+        {"the same list opened and closed", [] { memory_dropdown(175); }, -1},
+        {"the focus moved away and back", [] { memory_focus(169); }, 3},
+        {"a text written by the program", [] { platform_set_field_text(175, "64 000"); }, 3},
+        {"another list opened and closed", [] { memory_dropdown(176); }, 3},
+        {"the same list opened, then an item chosen again",
+         [] {
+             memory_dropdown(175);
+             ASSERT_TRUE(memory_choose(175, "64 000"));
+         },
+         3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.between);
+        ASSERT_TRUE(memory_choose(175, "64 000"));
+        c.act();
+        memory_type(175, "1");
+        EXPECT_STREQ(memory_field_text(175), "64 0001");
+        EXPECT_EQ(memory_selection(175), c.selection);
+    }
+}
+
 TEST_F(MemoryDialog, ChoosingWithTheMouse) {
     memory_focus(169);
     sequence();
