@@ -49,6 +49,19 @@ run:
 	@$(MAKE) --no-print-directory deps build-win32
 	tools/run_under_wine.sh build-win32/vidomat.exe build-win32/run
 
+# Random differential between the front ends: COUNT random scenario scripts from seed SEED
+# on, played by the in-memory driver and by each real front end whose driver is built,
+# compared snapshot for snapshot; every difference is printed with its script.
+COUNT ?= 100
+SEED ?= 1
+FIDELITY_WORK ?= build/fidelity
+FIDELITY_FRONT_ENDS := wine=build-win32/vidomat-script.exe gtk=build/vidomat-script-gtk
+.PHONY: fidelity
+
+fidelity: deps build build-win32
+	tests/fidelity/fidelity.sh build/vidomat-random-script build/vidomat-script \
+	  build/snapshot_diff $(FIDELITY_WORK) $(SEED) $(COUNT) $(FIDELITY_FRONT_ENDS)
+
 # Fuzzing: every target in fuzz/ built with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang), each run for FUZZ_SECONDS from its seed corpus
 # into a scratch corpus under FUZZ_WORK; crash inputs land in FUZZ_WORK/<target>/.

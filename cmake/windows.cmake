@@ -22,9 +22,10 @@ ExternalProject_Add(resource_tools
 # sources, to compare the two drivers' snapshots.
 set(VIDOMAT_HOST_DRIVER ${CMAKE_BINARY_DIR}/host-driver)
 if(CMAKE_GENERATOR MATCHES "Make")
-  set(VIDOMAT_HOST_DRIVER_BUILD $(MAKE) vidomat-script) # shares the make's jobs
+  set(VIDOMAT_HOST_DRIVER_BUILD $(MAKE) vidomat-script vidomat-random-script) # the make's jobs
 else()
-  set(VIDOMAT_HOST_DRIVER_BUILD ${CMAKE_COMMAND} --build . --target vidomat-script)
+  set(VIDOMAT_HOST_DRIVER_BUILD ${CMAKE_COMMAND} --build . --target vidomat-script
+    vidomat-random-script)
 endif()
 ExternalProject_Add(memory_driver
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
@@ -33,7 +34,7 @@ ExternalProject_Add(memory_driver
   BUILD_COMMAND ${VIDOMAT_HOST_DRIVER_BUILD}
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS ${VIDOMAT_HOST_DRIVER}/vidomat-script)
+  BUILD_BYPRODUCTS ${VIDOMAT_HOST_DRIVER}/vidomat-script ${VIDOMAT_HOST_DRIVER}/vidomat-random-script)
 
 find_program(VIDOMAT_WINDRES NAMES x86_64-w64-mingw32-windres REQUIRED)
 set(VIDOMAT_RESOURCES ${CMAKE_BINARY_DIR}/resources)
@@ -155,3 +156,13 @@ foreach(script ${VIDOMAT_SCENARIOS})
     set_tests_properties(wine.scenario.${name} PROPERTIES DISABLED TRUE)
   endif()
 endforeach()
+
+# A few random scenario scripts, played by both drivers and compared the same way
+# (`make fidelity` plays as many as asked).
+add_test(NAME wine.fidelity
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/fidelity/fidelity.sh --session ${VIDOMAT_WINE_SESSION}
+    ${VIDOMAT_HOST_DRIVER}/vidomat-random-script ${VIDOMAT_HOST_DRIVER}/vidomat-script
+    ${VIDOMAT_HOST_TOOLS}/snapshot_diff ${VIDOMAT_WINE_WORK}/fidelity 1 12
+    wine=$<TARGET_FILE:vidomat-script-win32>)
+set_tests_properties(wine.fidelity PROPERTIES
+  FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 600)

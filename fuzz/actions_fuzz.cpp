@@ -1,6 +1,7 @@
 // Fuzz target: a user's random actions on the in-memory dialog, the commands of a
 // scenario script (focus, type, backspace, replace, paste, choose, dropdown, click,
-// menu, key, close) with their controls and texts taken from the fuzzer's bytes. The
+// menu, key, close) with their controls and texts taken from the fuzzer's bytes as the
+// random scenario generator takes them from its seed (random_actions.h). The
 // first run may start from a settings record taken from the input; a program that has
 // ended is started again, reading the settings file it wrote. After every action the
 // state's invariants hold, and every value field whose text the program wrote reads back
@@ -12,6 +13,7 @@
 #include "fuzz/fuzz_session.h"
 #include "platform/memory/memory_dialog.h"
 #include "settings/settings_file.h"
+#include "tools/random_script/random_actions.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,151 +24,13 @@ namespace {
 
 constexpr uint32_t max_actions = 64;
 
-const uint32_t combo_boxes[] = {168, 169, 170, 171, 172, 174, 175, 176,
-                                177, 178, 179, 180, 181, 182, 183};
-const uint32_t drop_downs[] = {172, 174, 175, 176, 178, 179, 180, 181};
-const uint32_t buttons[] = {2,    1189, 1190, 1192, 1193, 1198, 1199, 1201, 1202,
-                            1203, 1204, 1205, 1206, 1208, 1212, 1214, 1215, 1216};
-const uint32_t menu_items[] = {105, 104, 32771, 32772};
-
-template <size_t count> uint32_t pick(FuzzInput& input, const uint32_t (&ids)[count]) {
-    return ids[input.byte() % count];
-}
-
-// Typed text leans towards what number fields read: most bytes stand for a character of
-// `common`; a byte from 0xF0 on lets the next byte through as it is (never a zero).
-size_t typed_text(FuzzInput& input, char* buffer, size_t capacity) {
-    static const char common[] = "01234567890123456789 ,.:GMKB/ ";
-    const size_t wanted = input.byte() % capacity;
-    size_t length = 0;
-    for (size_t i = 0; i < wanted && !input.empty(); ++i) {
-        const uint8_t code = input.byte();
-        const char c =
-            code < 0xF0 ? common[code % (sizeof common - 1)] : static_cast<char>(input.byte());
-        if (c != '\0') {
-            buffer[length++] = c;
-        }
-    }
-    buffer[length] = '\0';
-    return length;
-}
-
-// One user action as a scenario script line names it.
-struct Action {
-    const char* command;
-    uint32_t id;
-    char text[field_text_size];
-    uint32_t count;
-};
-
-Action decode(FuzzInput& input) {
-    Action action{"", 0, "", 0};
-    switch (input.byte() % 11) {
-    case 0:
-        action = Action{"focus", pick(input, combo_boxes), "", 0};
-        break;
-    case 1:
-        action = Action{"type", pick(input, combo_boxes), "", 0};
-        typed_text(input, action.text, 32);
-        break;
-    case 2:
-        action = Action{"backspace", pick(input, combo_boxes), "", 0};
-        action.count = input.byte() % 16;
-        break;
-    case 3:
-        action = Action{"replace", pick(input, combo_boxes), "", 0};
-        typed_text(input, action.text, 32);
-        break;
-    case 4:
-        action = Action{"paste", pick(input, combo_boxes), "", 0};
-        typed_text(input, action.text, sizeof action.text);
-        break;
-    case 5: {
-        // One of the items the list holds now; nothing when it holds none.
-        action = Action{"choose", pick(input, drop_downs), "", 0};
-        const uint32_t count = memory_list_count(action.id);
-        const uint8_t index = input.byte();
-        if (count == 0) {
-            action = Action{"dump", 0, "", 0};
-        } else {
-            std::strcpy(action.text, memory_list_item(action.id, index % count));
-        }
-        break;
-    }
-    case 6:
-        action = Action{"dropdown", pick(input, drop_downs), "", 0};
-        break;
-    case 7:
-        action = Action{"click", pick(input, buttons), "", 0};
-        break;
-    case 8:
-        action = Action{"menu", pick(input, menu_items), "", 0};
-        break;
-    case 9: {
-        const char* const keys[3] = {"enter", "escape", "alt+/"};
-        action = Action{"key", 0, "", 0};
-        std::strcpy(action.text, keys[input.byte() % 3]);
-        break;
-    }
-    default:
-        action = Action{"close", 0, "", 0};
-        break;
-    }
-    return action;
-}
-
-void perform(const Action& action) {
-    const std::string command = action.command;
-    if (command == "focus") {
-        memory_focus(action.id);
-    } else if (command == "type") {
-        memory_type(action.id, action.text);
-    } else if (command == "backspace") {
-        memory_backspace(action.id, action.count);
-    } else if (command == "replace") {
-        memory_replace(action.id, action.text);
-    } else if (command == "paste") {
-        memory_paste(action.id, action.text);
-    } else if (command == "choose") {
-        require(memory_choose(action.id, action.text));
-    } else if (command == "dropdown") {
-        memory_dropdown(action.id);
-    } else if (command == "click") {
-        memory_click(action.id);
-    } else if (command == "menu") {
-        memory_menu(action.id);
-    } else if (command == "key") {
-        if (std::strcmp(action.text, "enter") == 0) {
-            memory_key_enter();
-        } else if (std::strcmp(action.text, "escape") == 0) {
-            memory_key_escape();
-        } else {
-            memory_key_about();
-        }
-    } else if (command == "close") {
-        memory_close_box();
-    }
-}
-
 // With VIDOMAT_FUZZ_TRACE set, each action is printed to standard error as the line of
 // a scenario script that does the same, so a finding can be replayed by vidomat-script.
-void trace(const Action& action) {
+void trace(const RandomAction& action) {
     static const bool tracing = std::getenv("VIDOMAT_FUZZ_TRACE") != nullptr;
-    if (!tracing) {
-        return;
+    if (tracing) {
+        std::fprintf(stderr, "%s\n", random_action_line(action).c_str());
     }
-    std::fprintf(stderr, "%s", action.command);
-    if (action.id != 0) {
-        std::fprintf(stderr, " %u", action.id);
-    }
-    if (std::strcmp(action.command, "backspace") == 0) {
-        std::fprintf(stderr, " %u", action.count);
-    } else if (action.text[0] != '\0' || std::strcmp(action.command, "replace") == 0 ||
-               std::strcmp(action.command, "type") == 0 ||
-               std::strcmp(action.command, "paste") == 0) {
-        std::fprintf(stderr, " %s", action.text);
-    }
-    std::fprintf(stderr, "\n");
 }
 
 bool is_list_item(uint32_t id, const char* text) {
@@ -238,7 +102,7 @@ void start_from_settings(FuzzInput& input) {
     FILE* const file = std::fopen(settings_file_name, "wb");
     require(file != nullptr && std::fwrite(record, 1, sizeof record, file) == sizeof record);
     std::fclose(file);
-    trace(Action{"file", 0, "(a record from the input)", 0});
+    trace(RandomAction{"file", 0, "(a record from the input)", 0});
 }
 
 void require_sound() {
@@ -309,16 +173,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(start_calculator());
     require_sound();
     for (uint32_t i = 0; i < max_actions && !input.empty(); ++i) {
-        const Action action = decode(input);
+        const RandomAction action = random_action(input);
         trace(action);
         const uint32_t messages_before = memory_message_count();
-        perform(action);
+        require(perform_random_action(action));
         require_sound();
         if (!memory_running()) {
             require(memory_exit_code() == 0 && memory_dialog_ended());
             const Remembered remembered =
                 remembered_at_close(memory_message_count() == messages_before);
-            trace(Action{"start", 0, "", 0});
+            trace(RandomAction{"start", 0, "", 0});
             require(start_calculator());
             require_sound();
             require_restored(remembered);
