@@ -22,6 +22,7 @@
 #include "tools/random_script/random_actions.h"
 #include "tools/vidomat_script/text_encoding.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +57,13 @@ std::vector<uint8_t> bytes_of_seed(uint64_t seed) {
         }
     }
     return bytes;
+}
+
+const uint32_t drop_downs[] = {172, 174, 175, 176, 178, 179, 180, 181};
+
+void copy_text(char* target, const char* source) {
+    std::strncpy(target, source, field_text_size - 1);
+    target[field_text_size - 1] = '\0';
 }
 
 // A text survives the script's way to the program unchanged: no control characters and
@@ -308,6 +316,33 @@ class Generator {
         return line == "close" || line == "click 2" || line == "menu 105" || line == "key escape";
     }
 
+    static bool is_drop_down(uint32_t id) {
+        return std::find(std::begin(drop_downs), std::end(drop_downs), id) != std::end(drop_downs);
+    }
+
+    // Users work on one field for a while: three in four actions on a combo box take the
+    // one the last such action took (and a choice one of its list's items).
+    void stay_on_last_field(RandomAction& action) {
+        const std::string command = action.command;
+        const bool any_combo = command == "focus" || command == "type" || command == "backspace" ||
+                               command == "replace" || command == "paste";
+        if (last_field_ != 0 && (any_combo || command == "dropdown" || command == "choose") &&
+            byte() % 4 != 0) {
+            if (any_combo) {
+                action.id = last_field_;
+            } else if (is_drop_down(last_field_) && command == "dropdown") {
+                action.id = last_field_;
+            } else if (is_drop_down(last_field_) && memory_list_count(last_field_) > 0) {
+                action.id = last_field_;
+                const uint32_t index = byte() % memory_list_count(last_field_);
+                copy_text(action.text, memory_list_item(last_field_, index));
+            }
+        }
+        if (any_combo || command == "dropdown" || command == "choose") {
+            last_field_ = action.id;
+        }
+    }
+
     void perform(const RandomAction& action) {
         perform_random_action(action);
         line(windows1252_to_utf8(random_action_line(action)));
@@ -319,6 +354,7 @@ class Generator {
         uint32_t dump_every = 1 + byte() % 4;
         while (count > 0 && memory_running()) {
             RandomAction action = random_action(input_);
+            stay_on_last_field(action);
             keep_what_survives(action.text);
             if (known_difference(action) ||
                 (std::strcmp(action.command, "choose") == 0 && !all_survive(action.text))) {
@@ -363,6 +399,7 @@ class Generator {
 
     FuzzInput& input_;
     std::vector<std::string> lines_;
+    uint32_t last_field_ = 0;
 };
 
 // A folder of its own for the settings file of the script's runs, removed at the end.
