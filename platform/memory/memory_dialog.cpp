@@ -3,6 +3,7 @@
 #include "platform/memory/edit_width.h"
 #include "platform/memory/memory_file.h"
 #include "platform/platform.h"
+#include "shell/control_ids.h"
 #include "shell/dialog_layout.h"
 
 #include <cstring>
@@ -15,8 +16,8 @@ constexpr uint32_t text_capacity = 256; // 255 characters and the terminator
 constexpr uint32_t list_capacity = 16;
 constexpr uint32_t max_menu_items = 8;
 constexpr int32_t no_selection = -1;
-constexpr PlatformHandle dialog_handle = 130;
-constexpr PlatformHandle menu_handle = 109;
+constexpr PlatformHandle dialog_handle = resource_calculator_dialog;
+constexpr PlatformHandle menu_handle = resource_menu;
 // What the combo box reports when its edit field could not take all of a change
 // (CBN_ERRSPACE, the combo box's form of the edit field's EN_MAXTEXT).
 constexpr uint32_t notify_err_space = 0xFFFF;
@@ -513,24 +514,24 @@ void memory_menu(uint32_t command) {
         return;
     }
     click_into_dialog();
-    notify(command, 0);
+    notify(command, notify_menu);
 }
 
 void memory_key_enter() {
     if (user_can_act()) {
-        notify(32773, 1);
+        notify(cmd_apply, notify_accelerator);
     }
 }
 
 void memory_key_escape() {
     if (user_can_act()) {
-        notify(32774, 1);
+        notify(cmd_close, notify_accelerator);
     }
 }
 
 void memory_key_about() {
     if (user_can_act()) {
-        notify(104, 1);
+        notify(cmd_about, notify_accelerator);
     }
 }
 
@@ -539,7 +540,7 @@ void memory_close_box() {
         return;
     }
     click_into_dialog();
-    notify(2, 0); // the default handling of the close request posts this command
+    notify(id_close, notify_menu); // the default handling of the close request posts this command
 }
 
 // --- Inspection -----------------------------------------------------------------------

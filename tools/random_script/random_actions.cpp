@@ -1,18 +1,13 @@
 #include "tools/random_script/random_actions.h"
 
 #include "platform/memory/memory_dialog.h"
+#include "shell/control_ids.h"
 
 #include <cstring>
 #include <iterator>
 
 namespace {
 
-const uint32_t combo_boxes[] = {168, 169, 170, 171, 172, 174, 175, 176,
-                                177, 178, 179, 180, 181, 182, 183};
-const uint32_t drop_downs[] = {172, 174, 175, 176, 178, 179, 180, 181};
-const uint32_t buttons[] = {2,    1189, 1190, 1192, 1193, 1198, 1199, 1201, 1202,
-                            1203, 1204, 1205, 1206, 1208, 1212, 1214, 1215, 1216};
-const uint32_t menu_items[] = {105, 104, 32771, 32772};
 const char* const keys[] = {"enter", "escape", "alt+/", "alt+?"};
 
 template <size_t count> uint32_t pick(FuzzInput& input, const uint32_t (&ids)[count]) {
@@ -49,30 +44,30 @@ RandomAction random_action(FuzzInput& input) {
     // where the controls keep the most state.
     switch (input.byte() % 16) {
     case 0:
-        action = RandomAction{"focus", pick(input, combo_boxes), "", 0};
+        action = RandomAction{"focus", pick(input, all_combo_boxes), "", 0};
         break;
     case 1:
     case 2:
-        action = RandomAction{"type", pick(input, combo_boxes), "", 0};
+        action = RandomAction{"type", pick(input, all_combo_boxes), "", 0};
         typed_text(input, action.text, 32);
         break;
     case 3:
-        action = RandomAction{"backspace", pick(input, combo_boxes), "", 0};
+        action = RandomAction{"backspace", pick(input, all_combo_boxes), "", 0};
         action.count = input.byte() % 16;
         break;
     case 4:
-        action = RandomAction{"replace", pick(input, combo_boxes), "", 0};
+        action = RandomAction{"replace", pick(input, all_combo_boxes), "", 0};
         typed_text(input, action.text, 32);
         break;
     case 5:
-        action = RandomAction{"paste", pick(input, combo_boxes), "", 0};
+        action = RandomAction{"paste", pick(input, all_combo_boxes), "", 0};
         typed_text(input, action.text, sizeof action.text);
         break;
     case 6:
     case 7:
     case 8: {
         // One of the items the list holds now; nothing when it holds none.
-        action = RandomAction{"choose", pick(input, drop_downs), "", 0};
+        action = RandomAction{"choose", pick(input, drop_down_combo_boxes), "", 0};
         const uint32_t count = memory_list_count(action.id);
         const uint8_t index = input.byte();
         if (count == 0) {
@@ -84,14 +79,14 @@ RandomAction random_action(FuzzInput& input) {
     }
     case 9:
     case 10:
-        action = RandomAction{"dropdown", pick(input, drop_downs), "", 0};
+        action = RandomAction{"dropdown", pick(input, drop_down_combo_boxes), "", 0};
         break;
     case 11:
     case 12:
-        action = RandomAction{"click", pick(input, buttons), "", 0};
+        action = RandomAction{"click", pick(input, checkable_buttons), "", 0};
         break;
     case 13:
-        action = RandomAction{"menu", pick(input, menu_items), "", 0};
+        action = RandomAction{"menu", pick(input, menu_commands), "", 0};
         break;
     case 14:
         action = RandomAction{"key", 0, "", 0};

@@ -15,10 +15,11 @@
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
 #include "fuzz/fuzz_input.h"
+#include "platform/fault/fault_file_system.h"
 #include "platform/memory/edit_width.h"
 #include "platform/memory/memory_dialog.h"
-#include "platform/memory/memory_file.h"
 #include "settings/settings_file.h"
+#include "shell/control_ids.h"
 #include "tools/random_script/random_actions.h"
 #include "tools/vidomat_script/text_encoding.h"
 
@@ -58,8 +59,6 @@ std::vector<uint8_t> bytes_of_seed(uint64_t seed) {
     }
     return bytes;
 }
-
-const uint32_t drop_downs[] = {172, 174, 175, 176, 178, 179, 180, 181};
 
 void copy_text(char* target, const char* source) {
     std::strncpy(target, source, field_text_size - 1);
@@ -266,15 +265,15 @@ class Generator {
     void prepare_failure() {
         switch (byte() % 6) {
         case 0:
-            memory_fail_next_open();
+            fault_fail_next_open();
             line("fail open");
             break;
         case 1:
-            memory_fail_next_read();
+            fault_fail_next_read();
             line("fail read");
             break;
         case 2:
-            memory_fail_next_write();
+            fault_fail_next_write();
             line("fail write");
             break;
         default:
@@ -312,12 +311,15 @@ class Generator {
     }
 
     static bool ends_program(const RandomAction& action) {
-        const std::string line = random_action_line(action);
-        return line == "close" || line == "click 2" || line == "menu 105" || line == "key escape";
+        const std::string command = action.command;
+        return command == "close" || (command == "click" && action.id == id_close) ||
+               (command == "menu" && action.id == cmd_exit) ||
+               (command == "key" && std::strcmp(action.text, "escape") == 0);
     }
 
     static bool is_drop_down(uint32_t id) {
-        return std::find(std::begin(drop_downs), std::end(drop_downs), id) != std::end(drop_downs);
+        return std::find(std::begin(drop_down_combo_boxes), std::end(drop_down_combo_boxes), id) !=
+               std::end(drop_down_combo_boxes);
     }
 
     // Users work on one field for a while: three in four actions on a combo box take the
@@ -385,8 +387,8 @@ class Generator {
             return;
         }
         const RandomAction closings[] = {
-            {"click", 2, "", 0},
-            {"menu", 105, "", 0},
+            {"click", id_close, "", 0},
+            {"menu", cmd_exit, "", 0},
             {"key", 0, "escape", 0},
             {"close", 0, "", 0},
         };

@@ -12,8 +12,10 @@
 
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
+#include "platform/fault/fault_file_system.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/application.h"
+#include "shell/control_ids.h"
 #include "tools/vidomat_script/snapshot.h"
 
 #include <windows.h>
@@ -117,16 +119,16 @@ bool menu_item_checked(uint32_t command) {
 }
 
 void remember_view() {
-    for (const uint32_t id : snapshot_combo_boxes) {
+    for (const uint32_t id : all_combo_boxes) {
         ControlView& view = last_view[id];
         view.text = window_text(control(id));
         view.items = list_items(control(id));
         view.selection = static_cast<int32_t>(SendMessageA(control(id), CB_GETCURSEL, 0, 0));
     }
-    for (const uint32_t id : snapshot_buttons) {
+    for (const uint32_t id : checkable_buttons) {
         last_view[id].checked = IsDlgButtonChecked(dialog(), static_cast<int>(id)) == BST_CHECKED;
     }
-    for (const uint32_t command : snapshot_menu_items) {
+    for (const uint32_t command : checked_menu_commands) {
         last_menu[command] = menu_item_checked(command);
     }
 }
@@ -474,8 +476,10 @@ void driven_start() {
     static bool watching = false;
     if (!watching) {
         win32_platform_watch(Win32Watcher{watch_message_box, watch_about_box});
+        fault_file_system_wrap();
         watching = true;
     }
+    fault_close_files(); // whatever an earlier run left open ends with it
     last_view.clear();
     last_menu.clear();
     // Message boxes of the start (a settings file that cannot be read) are answered by
@@ -503,10 +507,17 @@ void driven_answer_next_yes_no(bool yes) {
     next_answer_yes = yes;
 }
 
-// A settings file that fails on purpose needs the in-memory platform.
-void driven_fail_next_open() {}
-void driven_fail_next_read() {}
-void driven_fail_next_write() {}
+void driven_fail_next_open() {
+    fault_fail_next_open();
+}
+
+void driven_fail_next_read() {
+    fault_fail_next_read();
+}
+
+void driven_fail_next_write() {
+    fault_fail_next_write();
+}
 
 // --- What the user does ---------------------------------------------------------------
 
