@@ -22,16 +22,17 @@ ExternalProject_Add(resource_tools
 # sources, to compare the two drivers' snapshots.
 set(VIDOMAT_HOST_DRIVER ${CMAKE_BINARY_DIR}/host-driver)
 if(CMAKE_GENERATOR MATCHES "Make")
-  set(VIDOMAT_HOST_DRIVER_BUILD $(MAKE) vidomat-script vidomat-random-script) # the make's jobs
+  set(VIDOMAT_HOST_DRIVER_BUILD $(MAKE)) # shares the make's jobs
 else()
-  set(VIDOMAT_HOST_DRIVER_BUILD ${CMAKE_COMMAND} --build . --target vidomat-script
-    vidomat-random-script)
+  set(VIDOMAT_HOST_DRIVER_BUILD ${CMAKE_COMMAND} --build . --target)
 endif()
 ExternalProject_Add(memory_driver
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${VIDOMAT_HOST_DRIVER}
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-  BUILD_COMMAND ${VIDOMAT_HOST_DRIVER_BUILD}
+  # One target after the other: two at once would build what they share twice over.
+  BUILD_COMMAND ${VIDOMAT_HOST_DRIVER_BUILD} vidomat-script
+    COMMAND ${VIDOMAT_HOST_DRIVER_BUILD} vidomat-random-script
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${VIDOMAT_HOST_DRIVER}/vidomat-script ${VIDOMAT_HOST_DRIVER}/vidomat-random-script)
