@@ -12,6 +12,7 @@ namespace {
 // frame and arrow button leave: 23 pixels less, 18 and 84 pixels.
 constexpr int32_t base_unit_x = 6;
 constexpr int32_t frame_and_arrow = 23;
+constexpr uint8_t soft_hyphen = 0xAD;
 
 // Dialog units to pixels as the dialog manager converts them (MulDiv: rounded to the
 // nearest, halves away from zero).
@@ -35,6 +36,13 @@ uint32_t edit_width_limit(uint32_t id) {
 }
 
 uint32_t edit_char_width(uint8_t code) {
+    // The edit field lays its line out with the system's script shaping, which shows a
+    // soft hyphen only where a line breaks: on the field's one line it takes no room,
+    // although the font gives it an advance (measured under Wine 8: typed into a full
+    // unit field, it is taken).
+    if (code == soft_hyphen) {
+        return 0;
+    }
     return code >= edit_font_first_code ? edit_font_widths[code - edit_font_first_code] : 0;
 }
 

@@ -12,8 +12,10 @@
 // that field takes only what fits, otherwise 0 (no limit, or no such combo box).
 uint32_t edit_width_limit(uint32_t id);
 
-// The advance of one byte in the edit fields' font. Bytes below 0x20 were not measured;
-// a user cannot type them (the driver drops control characters), and they count 0.
+// The room one byte takes in an edit field: its advance in the edit fields' font, except
+// for the soft hyphen (0xAD), which takes none on a field's single line. Bytes below 0x20
+// were not measured; a user cannot type them (the driver drops control characters), and
+// they count 0.
 uint32_t edit_char_width(uint8_t code);
 
 // The width of the first `length` bytes of a text: the sum of their advances.

@@ -29,6 +29,7 @@ TEST(EditWidth, TextsMeasureAsTheSumOfTheirCharacters) {
     EXPECT_EQ(edit_char_width(0xFC), 6u); // "ü"
     EXPECT_EQ(edit_char_width(0xFF), 5u);
     EXPECT_EQ(edit_char_width(0x1F), 0u); // control characters were not measured
+    EXPECT_EQ(edit_char_width(0xAD), 0u); // a soft hyphen shows only at a line break
     // Whole texts as GetTextExtentPoint32A measured them.
     const struct {
         const char* text;
@@ -44,6 +45,10 @@ TEST(EditWidth, TextsMeasureAsTheSumOfTheirCharacters) {
         EXPECT_EQ(edit_text_width(t.text, std::strlen(t.text)), t.width) << t.text;
     }
     EXPECT_EQ(edit_text_width("4,7 GB Rohling v ", 6), edit_text_width("4,7 GB", 6));
+    EXPECT_EQ(edit_text_width("86\xAD"
+                              "7",
+                              4),
+              18u); // as the edit field lays it out
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 //   edit ID DLU_WIDTH COMBO_PX CLIENT_PX FORMAT_LEFT FORMAT_RIGHT AUTOHSCROLL
 //   advance CODE PIXELS                   GetTextExtentPoint32A of each byte 0x20-0xFF
 //   fill ID CHAR COUNT WIDTH              how many of one character typing puts in
+//   soft_hyphen_taken 0|1                 a soft hyphen typed into a field its text fills
 //   case NAME ...                         one behaviour: text afterwards, notifications
 //
 // A "case" line names what was done and shows the edit text afterwards in brackets and
@@ -18,6 +19,7 @@
 // Usage: edit_width_probe [check]
 // With "check" it compares what it measured with the tables of the in-memory dialog and
 // exits with 1 on a difference (each difference printed as "differs ...").
+#include "platform/memory/edit_font_widths.h"
 #include "platform/memory/edit_width.h"
 #include "shell/dialog_layout.h"
 
@@ -224,8 +226,7 @@ int main(int argc, char** argv) {
         advance[code] = size.cx;
         std::printf("advance %d %ld\n", code, size.cx);
         if (check) {
-            compare("advance", code, size.cx,
-                    static_cast<int>(edit_char_width(static_cast<uint8_t>(code))));
+            compare("advance", code, size.cx, edit_font_widths[code - edit_font_first_code]);
         }
     }
     // Whole texts measure as the sum of their characters (no kerning in this font).
@@ -279,6 +280,15 @@ int main(int argc, char** argv) {
                 compare("fill", id, static_cast<int>(text.size()), static_cast<int>(fits));
             }
         }
+    }
+    // The room a soft hyphen takes in the field: typed into a field that its text fills
+    // exactly ("000", 18 pixels), it is taken only when it takes none.
+    prepare(176, "000");
+    type_by_message(176, "\xAD");
+    std::printf("soft_hyphen_taken %u\n", static_cast<unsigned>(text_of(176).size()) - 3);
+    if (check) {
+        compare("soft hyphen taken", 176, static_cast<int>(text_of(176).size()) - 3,
+                edit_char_width(0xAD) == 0 ? 1 : 0);
     }
     log_line.clear();
     if (check) {
