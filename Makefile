@@ -60,7 +60,7 @@ FIDELITY_FRONT_ENDS := wine=build-win32/vidomat-script.exe gtk=build/vidomat-scr
 
 fidelity: deps build build-win32
 	tests/fidelity/fidelity.sh build/vidomat-random-script build/vidomat-script \
-	  build/snapshot_diff $(FIDELITY_WORK) $(SEED) $(COUNT) $(FIDELITY_FRONT_ENDS)
+	  build-win32/host-tools/snapshot_diff $(FIDELITY_WORK) $(SEED) $(COUNT) $(FIDELITY_FRONT_ENDS)
 
 # Fuzzing: every target in fuzz/ built with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang), each run for FUZZ_SECONDS from its seed corpus
