@@ -48,8 +48,18 @@ uint32_t edit_char_width(uint8_t code) {
 
 uint32_t edit_text_width(const char* text, size_t length) {
     uint32_t width = 0;
+    bool after_soft_hyphen = false;
     for (size_t i = 0; i < length; ++i) {
-        width += edit_char_width(static_cast<uint8_t>(text[i]));
+        const uint8_t code = static_cast<uint8_t>(text[i]);
+        // The blanks right after a soft hyphen go with it, where a line may break, and
+        // take no room either (measured under Wine 8: "000", a soft hyphen and two blanks
+        // fit a field of 18 pixels, "0", a soft hyphen, a blank, "0", a blank and "0" do
+        // not).
+        if (code == ' ' && after_soft_hyphen) {
+            continue;
+        }
+        after_soft_hyphen = code == soft_hyphen;
+        width += edit_char_width(code);
     }
     return width;
 }

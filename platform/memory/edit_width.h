@@ -18,7 +18,8 @@ uint32_t edit_width_limit(uint32_t id);
 // they count 0.
 uint32_t edit_char_width(uint8_t code);
 
-// The width of the first `length` bytes of a text: the sum of their advances.
+// The width of the first `length` bytes of a text: the sum of the room each takes, where
+// the blanks right after a soft hyphen take none.
 uint32_t edit_text_width(const char* text, size_t length);
 
 #endif

@@ -7,7 +7,7 @@
 //   edit ID DLU_WIDTH COMBO_PX CLIENT_PX FORMAT_LEFT FORMAT_RIGHT AUTOHSCROLL
 //   advance CODE PIXELS                   GetTextExtentPoint32A of each byte 0x20-0xFF
 //   fill ID CHAR COUNT WIDTH              how many of one character typing puts in
-//   soft_hyphen_taken 0|1                 a soft hyphen typed into a field its text fills
+//   after_full [TYPED] [TEXT]             soft hyphens and blanks typed after "000" in 176
 //   case NAME ...                         one behaviour: text afterwards, notifications
 //
 // A "case" line names what was done and shows the edit text afterwards in brackets and
@@ -281,14 +281,25 @@ int main(int argc, char** argv) {
             }
         }
     }
-    // The room a soft hyphen takes in the field: typed into a field that its text fills
-    // exactly ("000", 18 pixels), it is taken only when it takes none.
-    prepare(176, "000");
-    type_by_message(176, "\xAD");
-    std::printf("soft_hyphen_taken %u\n", static_cast<unsigned>(text_of(176).size()) - 3);
-    if (check) {
-        compare("soft hyphen taken", 176, static_cast<int>(text_of(176).size()) - 3,
-                edit_char_width(0xAD) == 0 ? 1 : 0);
+    // The room a soft hyphen and the blanks after it take in the field: typed after "000"
+    // (18 pixels, the field's width), one by one, and compared with what the in-memory
+    // dialog's measure takes of them.
+    const char* const after_full[] = {"\xAD", "\xAD  0", "\xAD a ", "\xAD 0 0"};
+    for (const char* typed : after_full) {
+        prepare(176, "000");
+        type_by_message(176, typed);
+        std::string expected = "000";
+        for (const char* c = typed; *c != '\0'; ++c) {
+            const std::string longer = expected + *c;
+            if (edit_text_width(longer.c_str(), longer.size()) <= edit_width_limit(176)) {
+                expected = longer;
+            }
+        }
+        std::printf("after_full [%s] [%s]\n", typed, text_of(176).c_str());
+        if (check) {
+            compare("taken after a full text", 176, static_cast<int>(text_of(176).size()),
+                    static_cast<int>(expected.size()));
+        }
     }
     log_line.clear();
     if (check) {
