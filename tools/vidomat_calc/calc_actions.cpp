@@ -140,8 +140,9 @@ CalcError enter_audio_tracks(const std::vector<std::string>& tracks) {
         sum += scale_rate_display(!unit.in_bits, unit.prefix, read);
     }
     if (sum > max_uint32) {
-        return bad_value("--audio", std::to_string(sum) + " b",
-                         "die Summe der Audio-Datenraten ist größer als 4 294 967 295 b/s");
+        return CalcError{status_bad_value, "--audio: die Summe der Audio-Datenraten, " +
+                                               std::to_string(sum) +
+                                               " b/s, ist größer als 4 294 967 295 b/s"};
     }
     set_unit(quantity_audio, Unit{true, 0});
     enter(field_audio_rate, std::to_string(sum));
