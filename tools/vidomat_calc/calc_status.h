@@ -7,9 +7,10 @@
 enum CalcStatus : int {
     status_fits = 0,
     status_does_not_fit = 1,
-    status_usage = 64,       // the command line itself is wrong
-    status_bad_value = 65,   // a value the dialog would not take as given
-    status_bad_settings = 66 // the settings file cannot be read or holds no record
+    status_usage = 64,        // the command line itself is wrong
+    status_bad_value = 65,    // a value the dialog would not take as given
+    status_bad_settings = 66, // the settings file cannot be read or holds no record
+    status_output_failed = 74 // standard output could not be written
 };
 
 // An error: its status and the German message for standard error (UTF-8, without the

@@ -49,5 +49,9 @@ int main(int argc, char** argv) {
     } else {
         print(fields_report());
     }
-    return std::fflush(stdout) == 0 && fits ? status_fits : status_does_not_fit;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        // Neither "fits" nor "does not fit" may stand for output that never arrived.
+        return fail(CalcError{status_output_failed, "die Ausgabe konnte nicht geschrieben werden"});
+    }
+    return fits ? status_fits : status_does_not_fit;
 }
