@@ -76,7 +76,7 @@ std::string budget(bool video_entered) {
     out += step("=", "für Video", grouped(for_video), "b/s",
                 for_video == 0 ? "nichts bleibt für Video" : "");
     if (video_entered) {
-        return out;
+        return out + step(" ", "Video-Datenrate eingegeben", grouped(calc.video_rate), "b/s");
     }
     return out + step("×", "Sicherheitsfaktor " + factor(), grouped(calc.video_rate), "b/s",
                       "= Video-Datenrate");

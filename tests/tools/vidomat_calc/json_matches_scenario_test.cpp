@@ -237,7 +237,7 @@ using JsonMatchesScenarioTest = TemporaryFolderTest;
 
 TEST_F(JsonMatchesScenarioTest, FieldsAndStateEqualTheSnapshotAfterTheSameActions) {
     Generator generate(20261211);
-    for (uint32_t round = 0; round < 60; ++round) {
+    for (uint32_t round = 0; round < 40; ++round) {
         const Scenario scenario = random_scenario(generate);
         std::system(("rm -rf '" + folder_ + "'/*").c_str());
         std::ofstream("mine.ini", std::ios::binary) << remembered_record();
