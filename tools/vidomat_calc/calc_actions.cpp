@@ -2,7 +2,6 @@
 
 #include "engine/calculator_state.h"
 #include "engine/field_conversion.h"
-#include "numbers/number_reader.h"
 #include "tools/vidomat_calc/value_check.h"
 #include "tools/vidomat_calc/value_text.h"
 #include "tools/vidomat_script/driven_dialog.h"
@@ -18,7 +17,7 @@ CalcError bad_value(const char* option, const std::string& value, const std::str
     return CalcError{status_bad_value, std::string(option) + ": „" + value + "“: " + problem};
 }
 
-// Types the text into a field the way a user pastes it, and confirms it with Enter.
+// Pastes the text into a field, as a user does, and confirms it with Enter.
 void enter(uint32_t field, const std::string& text) {
     driven_paste(field, text);
     driven_key_enter();
