@@ -21,7 +21,8 @@ CalcError bad_settings(const std::string& path, const std::string& problem) {
 // The first bytes of the file, as many as the start reads. False when it cannot be read.
 bool read_record(const std::string& path, std::string& record) {
     struct stat status;
-    const int fd = open(path.c_str(), O_RDONLY);
+    // Without waiting: a pipe or a device given by mistake is refused below, not waited on.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }

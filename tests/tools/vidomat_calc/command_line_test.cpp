@@ -127,7 +127,6 @@ const CommandLine command_lines[] = {
     {"frames of less than a second", {"--frames", "11"}, 65, {"--frames", "12 Frames"}},
     {"four time parts", {"--time", "1:2:3:4"}, 65, {"--time"}},
     {"a unit name in lower case", {"--video-unit", "kb"}, 65, {"--video-unit", "„kb“"}},
-    {"a settings file that is not there", {"--settings", "missing.ini"}, 66, {"„missing.ini“"}},
 };
 
 class CommandLineTest : public TemporaryFolderTest,

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -63,6 +64,19 @@ TEST_F(SettingsFileTest, AFileThatHoldsNoRecordEndsWithStatus66) {
         EXPECT_EQ(run.out, "") << file.what;
         EXPECT_NE(run.err.find(file.message), std::string::npos) << file.what << ": " << run.err;
         EXPECT_EQ(read_whole_file("settings.ini"), file.bytes) << file.what;
+    }
+}
+
+// A folder or a pipe named by mistake is refused at once, not waited on.
+TEST_F(SettingsFileTest, WhatIsNoPlainFileEndsWithStatus66) {
+    ASSERT_EQ(mkdir("folder", 0700), 0);
+    ASSERT_EQ(mkfifo("pipe", 0600), 0);
+    for (const char* name : {"folder", "pipe", "missing.ini"}) {
+        const ProgramRun run = run_calc({"--settings", name}, folder_);
+        EXPECT_EQ(run.status, 66) << name;
+        EXPECT_NE(run.err.find(std::string("„") + name + "“ kann nicht gelesen werden"),
+                  std::string::npos)
+            << run.err;
     }
 }
 
