@@ -113,7 +113,8 @@ set_tests_properties(wine.session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 
 # these resources and compared with the in-memory dialog's font and width tables.
 add_executable(edit_width_probe
   tests/win32/edit_width_probe.cpp
-  platform/memory/edit_width.cpp
+  platform/shared/edit_width.cpp
+  platform/shared/dialog_units.cpp
   ${VIDOMAT_RESOURCES}/vidomat_resources.o)
 target_link_libraries(edit_width_probe PRIVATE vidomat_core)
 add_test(NAME wine.edit_widths
