@@ -9,6 +9,7 @@
 #include "engine/live_recalculation.h"
 #include "platform/memory/memory_dialog.h"
 #include "platform/platform.h"
+#include "settings/settings_file.h"
 
 #include <benchmark/benchmark.h>
 
@@ -137,7 +138,7 @@ void encoder_preset(benchmark::State& state) {
 // From nothing to the shown dialog, as at every program start; the folder holds no
 // settings file (argument 0) or a record the previous close wrote (argument 1).
 void start_up(benchmark::State& state) {
-    std::remove("Vidomat.ini");
+    std::remove(settings_file_name);
     if (state.range(0) != 0) {
         start();
         memory_key_escape();
@@ -204,7 +205,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     memory_reset();
-    std::remove("Vidomat.ini");
+    std::remove(settings_file_name);
     if (chdir("/") != 0 || rmdir(folder) != 0) {
         std::perror("vidomat_bench: removing the working folder");
     }

@@ -32,8 +32,8 @@ void reset_calculator_state() {
     calc.video_rate = 0;
     calc.video_rate_shown = 0;
     calc.result_size_bits = 0;
-    calc.video_factor_num = 9991;
-    calc.video_factor_den = 10000;
+    calc.video_factor_num = preset_factor_num;
+    calc.video_factor_den = preset_factor_den;
     calc.chapter_count = 0;
     for (uint32_t format = 0; format < media_format_count; ++format) {
         std::strcpy(calc.media_choice[format], initial_media_choice[format]);

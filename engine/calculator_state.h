@@ -6,6 +6,7 @@
 
 #include "numbers/mixed_number.h"
 #include "platform/platform.h"
+#include "shell/control_ids.h"
 
 #include <cstdint>
 
@@ -56,49 +57,10 @@ enum PendingEdit : uint32_t {
     pending_margin = 8,
 };
 
-// --- Control identifiers of the calculator dialog -------------------------------------
-enum ControlId : uint32_t {
-    id_ok_default = 1,
-    id_close = 2, // "BEENDEN"
-    cmd_about = 104,
-    cmd_exit = 105,
-    field_video_rate = 168,
-    field_length = 169,
-    field_max_size = 170,
-    field_result_size = 171,
-    selector_max_size = 172,
-    field_medium = 174,
-    field_audio_rate = 175,
-    selector_audio = 176,
-    field_reserve = 177,
-    selector_result = 178,
-    selector_reserve = 179,
-    selector_video = 180,
-    field_optimise = 181,
-    field_margin = 182,
-    field_chapters = 183,
-    radio_dvd = 1189,
-    radio_vcd = 1190,
-    radio_svcd = 1192,
-    radio_free = 1193,
-    radio_frames = 1198,
-    radio_time = 1199,
-    radio_max_size_bytes = 1201,
-    radio_max_size_bits = 1202,
-    radio_audio_bits = 1203,
-    radio_audio_bytes = 1204,
-    radio_result_bytes = 1205,
-    radio_result_bits = 1206,
-    radio_video_bits = 1208,
-    radio_video_bytes = 1212,
-    button_ok = 1214,
-    radio_reserve_bytes = 1215,
-    radio_reserve_bits = 1216,
-    cmd_remember_settings = 32771,
-    cmd_remember_values = 32772,
-    cmd_apply = 32773,
-    cmd_close = 32774,
-};
+// The video safety factor of a 0,09 % margin: the initial factor, the encoder preset's,
+// and the one that replaces a stored factor the calculator could never have written.
+constexpr uint32_t preset_factor_num = 9991;
+constexpr uint32_t preset_factor_den = 10000;
 
 constexpr uint32_t field_text_size = 256;
 constexpr uint32_t format_buffer_size = 128;

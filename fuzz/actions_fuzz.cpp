@@ -22,13 +22,6 @@ namespace {
 
 constexpr uint32_t max_actions = 64;
 
-const uint32_t combo_boxes[] = {168, 169, 170, 171, 172, 174, 175, 176,
-                                177, 178, 179, 180, 181, 182, 183};
-const uint32_t drop_downs[] = {172, 174, 175, 176, 178, 179, 180, 181};
-const uint32_t buttons[] = {2,    1189, 1190, 1192, 1193, 1198, 1199, 1201, 1202,
-                            1203, 1204, 1205, 1206, 1208, 1212, 1214, 1215, 1216};
-const uint32_t menu_items[] = {105, 104, 32771, 32772};
-
 template <size_t count> uint32_t pick(FuzzInput& input, const uint32_t (&ids)[count]) {
     return ids[input.byte() % count];
 }
@@ -63,27 +56,27 @@ Action decode(FuzzInput& input) {
     Action action{"", 0, "", 0};
     switch (input.byte() % 11) {
     case 0:
-        action = Action{"focus", pick(input, combo_boxes), "", 0};
+        action = Action{"focus", pick(input, all_combo_boxes), "", 0};
         break;
     case 1:
-        action = Action{"type", pick(input, combo_boxes), "", 0};
+        action = Action{"type", pick(input, all_combo_boxes), "", 0};
         typed_text(input, action.text, 32);
         break;
     case 2:
-        action = Action{"backspace", pick(input, combo_boxes), "", 0};
+        action = Action{"backspace", pick(input, all_combo_boxes), "", 0};
         action.count = input.byte() % 16;
         break;
     case 3:
-        action = Action{"replace", pick(input, combo_boxes), "", 0};
+        action = Action{"replace", pick(input, all_combo_boxes), "", 0};
         typed_text(input, action.text, 32);
         break;
     case 4:
-        action = Action{"paste", pick(input, combo_boxes), "", 0};
+        action = Action{"paste", pick(input, all_combo_boxes), "", 0};
         typed_text(input, action.text, sizeof action.text);
         break;
     case 5: {
         // One of the items the list holds now; nothing when it holds none.
-        action = Action{"choose", pick(input, drop_downs), "", 0};
+        action = Action{"choose", pick(input, drop_down_combo_boxes), "", 0};
         const uint32_t count = memory_list_count(action.id);
         const uint8_t index = input.byte();
         if (count == 0) {
@@ -94,13 +87,13 @@ Action decode(FuzzInput& input) {
         break;
     }
     case 6:
-        action = Action{"dropdown", pick(input, drop_downs), "", 0};
+        action = Action{"dropdown", pick(input, drop_down_combo_boxes), "", 0};
         break;
     case 7:
-        action = Action{"click", pick(input, buttons), "", 0};
+        action = Action{"click", pick(input, checkable_buttons), "", 0};
         break;
     case 8:
-        action = Action{"menu", pick(input, menu_items), "", 0};
+        action = Action{"menu", pick(input, menu_commands), "", 0};
         break;
     case 9: {
         const char* const keys[3] = {"enter", "escape", "alt+/"};

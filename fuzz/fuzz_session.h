@@ -5,6 +5,7 @@
 
 #include "engine/calculator_state.h"
 #include "fuzz/read_back_check.h"
+#include "settings/settings_file.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -24,7 +25,7 @@ class WorkFolder {
         require(mkdtemp(name) != nullptr);
         path() = name;
         std::atexit([] {
-            std::remove((path() + "/Vidomat.ini").c_str());
+            std::remove((path() + "/" + settings_file_name).c_str());
             rmdir(path().c_str());
         });
     }

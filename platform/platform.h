@@ -15,7 +15,10 @@
 constexpr uint32_t message_init_dialog = 0x0110; // WM_INITDIALOG
 constexpr uint32_t message_command = 0x0111;     // WM_COMMAND
 
-constexpr uint32_t notify_clicked = 0;         // BN_CLICKED
+constexpr uint32_t notify_clicked = 0; // BN_CLICKED
+// A command from a menu item, or from an accelerator key.
+constexpr uint32_t notify_menu = 0;
+constexpr uint32_t notify_accelerator = 1;
 constexpr uint32_t notify_sel_change = 1;      // CBN_SELCHANGE
 constexpr uint32_t notify_set_focus = 3;       // CBN_SETFOCUS
 constexpr uint32_t notify_kill_focus = 4;      // CBN_KILLFOCUS

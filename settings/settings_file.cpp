@@ -61,8 +61,8 @@ void restore_values() {
     // divide by zero or give a negative margin: the preset factor takes its place.
     if (calc.video_factor_num == 0 || calc.video_factor_den == 0 ||
         calc.video_factor_num > calc.video_factor_den) {
-        calc.video_factor_num = 9991;
-        calc.video_factor_den = 10000;
+        calc.video_factor_num = preset_factor_num;
+        calc.video_factor_den = preset_factor_den;
     }
     for (uint32_t format = 0; format < media_format_count; ++format) {
         // Up to the terminator, but never past the slot's 49 characters.

@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr UINT title_string = 103;
-constexpr UINT class_name_string = 109;
-constexpr WORD large_icon = 107;
-constexpr WORD small_icon = 108;
-constexpr WORD accelerator_table = 109;
+constexpr UINT title_string = resource_title_string;
+constexpr UINT class_name_string = resource_class_name_string;
+constexpr WORD large_icon = resource_large_icon;
+constexpr WORD small_icon = resource_small_icon;
+constexpr WORD accelerator_table = resource_accelerators;
 constexpr int text_buffer_size = 100;
 constexpr UINT frame_class_style = CS_HREDRAW | CS_VREDRAW | CS_NOCLOSE;
 

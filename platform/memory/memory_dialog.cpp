@@ -6,6 +6,7 @@
 #include "platform/shared/dialog_focus.h"
 #include "platform/shared/edit_width.h"
 #include "platform/shared/radio_groups.h"
+#include "shell/control_ids.h"
 #include "shell/dialog_layout.h"
 
 #include <cstring>
@@ -18,8 +19,8 @@ static_assert(memory_no_focus == focus_none, "the same 'no control'");
 constexpr uint32_t max_controls = 48;
 constexpr uint32_t max_menu_items = 8;
 constexpr int32_t no_selection = combo_no_selection;
-constexpr PlatformHandle dialog_handle = 130;
-constexpr PlatformHandle menu_handle = 109;
+constexpr PlatformHandle dialog_handle = resource_calculator_dialog;
+constexpr PlatformHandle menu_handle = resource_menu;
 
 enum ControlKind : uint32_t {
     kind_inert, // group boxes and texts
@@ -360,24 +361,24 @@ void memory_menu(uint32_t command) {
         return;
     }
     click_into_dialog();
-    notify(command, 0);
+    notify(command, notify_menu);
 }
 
 void memory_key_enter() {
     if (user_can_act()) {
-        notify(32773, 1);
+        notify(cmd_apply, notify_accelerator);
     }
 }
 
 void memory_key_escape() {
     if (user_can_act()) {
-        notify(32774, 1);
+        notify(cmd_close, notify_accelerator);
     }
 }
 
 void memory_key_about() {
     if (user_can_act()) {
-        notify(104, 1);
+        notify(cmd_about, notify_accelerator);
     }
 }
 
@@ -386,7 +387,7 @@ void memory_close_box() {
         return;
     }
     click_into_dialog();
-    notify(2, 0); // the default handling of the close request posts this command
+    notify(id_close, notify_menu); // the default handling of the close request posts this command
 }
 
 // --- Inspection -----------------------------------------------------------------------

@@ -3,11 +3,13 @@
 #ifndef VIDOMAT_PLATFORM_WIN32_WIN32_PLATFORM_H
 #define VIDOMAT_PLATFORM_WIN32_WIN32_PLATFORM_H
 
+#include "shell/control_ids.h"
+
 #include <windows.h>
 
 // Resource numbers of the two dialog templates.
-constexpr WORD calculator_dialog_template = 130;
-constexpr WORD about_box_template = 103;
+constexpr WORD calculator_dialog_template = resource_calculator_dialog;
+constexpr WORD about_box_template = resource_about_box;
 
 // The module the resources come from, the hidden frame window that owns the calculator
 // dialog and the About box, and the About box's procedure. Set once by the shell before

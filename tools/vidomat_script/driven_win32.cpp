@@ -14,6 +14,7 @@
 #include "engine/calculator_state.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/application.h"
+#include "shell/control_ids.h"
 #include "tools/vidomat_script/snapshot.h"
 
 #include <windows.h>
@@ -117,16 +118,16 @@ bool menu_item_checked(uint32_t command) {
 }
 
 void remember_view() {
-    for (const uint32_t id : snapshot_combo_boxes) {
+    for (const uint32_t id : all_combo_boxes) {
         ControlView& view = last_view[id];
         view.text = window_text(control(id));
         view.items = list_items(control(id));
         view.selection = static_cast<int32_t>(SendMessageA(control(id), CB_GETCURSEL, 0, 0));
     }
-    for (const uint32_t id : snapshot_buttons) {
+    for (const uint32_t id : checkable_buttons) {
         last_view[id].checked = IsDlgButtonChecked(dialog(), static_cast<int>(id)) == BST_CHECKED;
     }
-    for (const uint32_t command : snapshot_menu_items) {
+    for (const uint32_t command : checked_menu_commands) {
         last_menu[command] = menu_item_checked(command);
     }
 }

@@ -1,5 +1,7 @@
 #include "tools/vidomat_script/script_runner.h"
 
+#include "settings/settings_file.h"
+#include "shell/control_ids.h"
 #include "tools/vidomat_script/driven_dialog.h"
 #include "tools/vidomat_script/snapshot.h"
 #include "tools/vidomat_script/text_encoding.h"
@@ -13,9 +15,6 @@
 #include <string>
 
 namespace {
-
-const char settings_file_name[] = "Vidomat.ini";
-constexpr uint32_t menu_commands[] = {105, 104, 32771, 32772};
 
 // A script error's reason; empty when the line was fine.
 using Outcome = std::string;
@@ -82,7 +81,7 @@ Outcome prepare_file(const Player& player, const Line& line) {
     }
     std::ofstream file(settings_file_name, std::ios::binary | std::ios::trunc);
     if (!(file << bytes) || !file.flush()) {
-        return "file hex: cannot write Vidomat.ini";
+        return std::string("file hex: cannot write ") + settings_file_name;
     }
     return fine;
 }
@@ -130,42 +129,41 @@ struct Action {
 };
 
 const Action actions[] = {
-    {"focus", argument_id, snapshot_combo_boxes, std::size(snapshot_combo_boxes), "combo box",
+    {"focus", argument_id, all_combo_boxes, std::size(all_combo_boxes), "combo box",
      [](uint32_t id, const std::string&, uint32_t) {
          driven_focus(id);
          return true;
      }},
-    {"type", argument_id_text, snapshot_combo_boxes, std::size(snapshot_combo_boxes), "combo box",
+    {"type", argument_id_text, all_combo_boxes, std::size(all_combo_boxes), "combo box",
      [](uint32_t id, const std::string& text, uint32_t) {
          driven_type(id, text);
          return true;
      }},
-    {"backspace", argument_id_count, snapshot_combo_boxes, std::size(snapshot_combo_boxes),
-     "combo box",
+    {"backspace", argument_id_count, all_combo_boxes, std::size(all_combo_boxes), "combo box",
      [](uint32_t id, const std::string&, uint32_t count) {
          driven_backspace(id, count);
          return true;
      }},
-    {"replace", argument_id_text, snapshot_combo_boxes, std::size(snapshot_combo_boxes),
-     "combo box",
+    {"replace", argument_id_text, all_combo_boxes, std::size(all_combo_boxes), "combo box",
      [](uint32_t id, const std::string& text, uint32_t) {
          driven_replace(id, text);
          return true;
      }},
-    {"paste", argument_id_text, snapshot_combo_boxes, std::size(snapshot_combo_boxes), "combo box",
+    {"paste", argument_id_text, all_combo_boxes, std::size(all_combo_boxes), "combo box",
      [](uint32_t id, const std::string& text, uint32_t) {
          driven_paste(id, text);
          return true;
      }},
-    {"choose", argument_id_text, snapshot_drop_downs, std::size(snapshot_drop_downs),
+    {"choose", argument_id_text, drop_down_combo_boxes, std::size(drop_down_combo_boxes),
      "drop-down list",
      [](uint32_t id, const std::string& text, uint32_t) { return driven_choose(id, text); }},
-    {"dropdown", argument_id, snapshot_drop_downs, std::size(snapshot_drop_downs), "drop-down list",
+    {"dropdown", argument_id, drop_down_combo_boxes, std::size(drop_down_combo_boxes),
+     "drop-down list",
      [](uint32_t id, const std::string&, uint32_t) {
          driven_dropdown(id);
          return true;
      }},
-    {"click", argument_id, snapshot_buttons, std::size(snapshot_buttons), "button",
+    {"click", argument_id, checkable_buttons, std::size(checkable_buttons), "button",
      [](uint32_t id, const std::string&, uint32_t) {
          driven_click(id);
          return true;

@@ -1,6 +1,8 @@
 #include "tools/vidomat_script/snapshot.h"
 
 #include "engine/calculator_state.h"
+#include "settings/settings_file.h"
+#include "shell/control_ids.h"
 #include "tools/vidomat_script/driven_dialog.h"
 #include "tools/vidomat_script/text_encoding.h"
 
@@ -10,8 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-const char settings_file_name[] = "Vidomat.ini";
 
 // A Windows-1252 text as a JSON string.
 std::string quoted(const std::string& text) {
@@ -127,16 +127,16 @@ std::string snapshot_json() {
     std::string out = "{" + key("running", true) + (running ? "true" : "false");
     out += key("exit_code") + (running ? "null" : number(driven_exit_code()));
     out += key("focus") + (running && focus != driven_no_focus ? number(focus) : "null");
-    out += key("fields") + object_of(snapshot_combo_boxes,
-                                     [](uint32_t id) { return quoted(driven_field_text(id)); });
-    out += key("lists") + object_of(snapshot_combo_boxes, list_items);
-    out += key("selection") + object_of(snapshot_combo_boxes, [](uint32_t id) {
+    out += key("fields") +
+           object_of(all_combo_boxes, [](uint32_t id) { return quoted(driven_field_text(id)); });
+    out += key("lists") + object_of(all_combo_boxes, list_items);
+    out += key("selection") + object_of(all_combo_boxes, [](uint32_t id) {
                return std::to_string(driven_selection(id));
            });
-    out += key("checked") + object_of(snapshot_buttons, [](uint32_t id) {
+    out += key("checked") + object_of(checkable_buttons, [](uint32_t id) {
                return std::string(driven_checked(id) ? "1" : "0");
            });
-    out += key("menu") + object_of(snapshot_menu_items, [](uint32_t id) {
+    out += key("menu") + object_of(checked_menu_commands, [](uint32_t id) {
                return std::string(driven_menu_checked(id) ? "1" : "0");
            });
     out += key("messages") + message_boxes();
