@@ -82,7 +82,7 @@ add_executable(vidomat-script-win32
   tools/vidomat_script/main.cpp
   tools/vidomat_script/script_runner.cpp
   tools/vidomat_script/snapshot.cpp
-  tools/vidomat_script/text_encoding.cpp
+  platform/shared/text_encoding.cpp
   tools/vidomat_script/driven_win32.cpp
   shell/application.cpp
   $<TARGET_OBJECTS:vidomat_platform_win32>

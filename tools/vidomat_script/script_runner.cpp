@@ -4,7 +4,7 @@
 #include "shell/control_ids.h"
 #include "tools/vidomat_script/driven_dialog.h"
 #include "tools/vidomat_script/snapshot.h"
-#include "tools/vidomat_script/text_encoding.h"
+#include "platform/shared/text_encoding.h"
 
 #include <algorithm>
 #include <cctype>

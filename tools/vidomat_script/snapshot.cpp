@@ -4,7 +4,7 @@
 #include "settings/settings_file.h"
 #include "shell/control_ids.h"
 #include "tools/vidomat_script/driven_dialog.h"
-#include "tools/vidomat_script/text_encoding.h"
+#include "platform/shared/text_encoding.h"
 
 #include <cstdio>
 #include <fstream>
