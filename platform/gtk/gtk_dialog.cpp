@@ -89,7 +89,6 @@ struct Dialog {
     uint32_t menu_count;
     MenuItem menu[max_menu_items];
     GtkWidget* window;
-    GtkWidget* close_box;
     GtkWidget* popup;
     GtkWidget* popup_list;
     Control* popup_owner;
@@ -722,23 +721,23 @@ GtkWidget* make_title_bar(const char* title) {
     return bar;
 }
 
-GtkWidget* find_close_box(GtkWidget* widget) {
-    if (GTK_IS_BUTTON(widget)) {
-        GtkStyleContext* const style = gtk_widget_get_style_context(widget);
-        if (gtk_style_context_has_class(style, "close") ||
-            std::strcmp(gtk_widget_get_name(widget), "close") == 0) {
-            return widget;
-        }
+// The title bar's close box is one of its internal children.
+void look_for_close_box(GtkWidget* widget, gpointer data) {
+    GtkWidget*& found = *static_cast<GtkWidget**>(data);
+    if (found != nullptr) {
+        return;
     }
-    if (!GTK_IS_CONTAINER(widget)) {
-        return nullptr;
+    if (GTK_IS_BUTTON(widget) &&
+        gtk_style_context_has_class(gtk_widget_get_style_context(widget), "close")) {
+        found = widget;
+    } else if (GTK_IS_CONTAINER(widget)) {
+        gtk_container_forall(GTK_CONTAINER(widget), look_for_close_box, data);
     }
-    GList* const children = gtk_container_get_children(GTK_CONTAINER(widget));
+}
+
+GtkWidget* find_close_box(GtkWidget* bar) {
     GtkWidget* found = nullptr;
-    for (GList* child = children; child != nullptr && found == nullptr; child = child->next) {
-        found = find_close_box(GTK_WIDGET(child->data));
-    }
-    g_list_free(children);
+    look_for_close_box(bar, &found);
     return found;
 }
 
@@ -786,7 +785,6 @@ void build_window() {
     g_signal_connect(dialog.window, "delete-event", G_CALLBACK(on_delete), nullptr);
     gtk_widget_show_all(column);
     gtk_widget_show_all(title_bar);
-    dialog.close_box = find_close_box(title_bar);
     make_popup();
 }
 
@@ -927,7 +925,10 @@ GtkWidget* gtk_platform_menu_item(uint32_t command) {
 }
 
 GtkWidget* gtk_platform_close_box() {
-    return dialog.close_box;
+    // The title bar makes its buttons when it is shown.
+    GtkWidget* const bar =
+        dialog_alive() ? gtk_window_get_titlebar(GTK_WINDOW(dialog.window)) : nullptr;
+    return bar != nullptr ? find_close_box(bar) : nullptr;
 }
 
 GtkWidget* gtk_platform_open_box() {
@@ -1011,7 +1012,7 @@ void platform_destroy_frame_window() {
         control.widget = control.entry = control.arrow = nullptr;
         control.store = nullptr;
     }
-    dialog.popup = dialog.popup_list = dialog.window = dialog.close_box = nullptr;
+    dialog.popup = dialog.popup_list = dialog.window = nullptr;
 }
 
 void platform_post_quit(uint32_t exit_code) {
