@@ -90,7 +90,9 @@ struct Dialog {
     MenuItem menu[max_menu_items];
     GtkWidget* window;
     GtkWidget* popup;
+    GtkWidget* popup_scroller;
     GtkWidget* popup_list;
+    int popup_line_height;
     Control* popup_owner;
     // Set while the program itself changes a widget: its signals are the program's.
     bool program_writes;
@@ -267,20 +269,52 @@ void choose_item(Control& control, int32_t index) {
     }
 }
 
+int list_height(const Control& control, int line) {
+    const int room = dialog_y_to_pixels(control.layout->height) - drop_down_height;
+    const int lines = control.box.item_count > 0 ? static_cast<int>(control.box.item_count) : 1;
+    return lines * line + 2 < room ? lines * line + 2 : room;
+}
+
+void set_list_size(int width, int height) {
+    GtkScrolledWindow* const scroller = GTK_SCROLLED_WINDOW(dialog.popup_scroller);
+    gtk_scrolled_window_set_min_content_height(scroller, -1);
+    gtk_scrolled_window_set_max_content_height(scroller, height - 2);
+    gtk_scrolled_window_set_min_content_height(scroller, height - 2);
+    gtk_widget_set_size_request(dialog.popup, width, height);
+    gtk_window_resize(GTK_WINDOW(dialog.popup), width, height);
+}
+
+// The first time a list shows, the height of its lines becomes known: the list takes
+// the height its lines need.
+gboolean fit_list(gpointer) {
+    Control* const control = dialog.popup_owner;
+    if (control == nullptr || control->box.item_count == 0) {
+        return G_SOURCE_REMOVE;
+    }
+    GtkTreePath* const path = gtk_tree_path_new_first();
+    GdkRectangle area;
+    gtk_tree_view_get_background_area(GTK_TREE_VIEW(dialog.popup_list), path, nullptr, &area);
+    gtk_tree_path_free(path);
+    if (area.height > 0 && area.height != dialog.popup_line_height) {
+        dialog.popup_line_height = area.height;
+        GtkAllocation allocation;
+        gtk_widget_get_allocation(control->widget, &allocation);
+        set_list_size(allocation.width, list_height(*control, area.height));
+    }
+    return G_SOURCE_REMOVE;
+}
+
 void show_list(Control& control) {
     GtkAllocation allocation;
     gtk_widget_get_allocation(control.widget, &allocation);
     gint left = 0;
     gint top = 0;
     gdk_window_get_origin(gtk_widget_get_window(control.widget), &left, &top);
-    // The list of the layout's height, less the closed part, or as high as its items.
-    const int room = dialog_y_to_pixels(control.layout->height) - drop_down_height;
-    const int needed = static_cast<int>(control.box.item_count) * list_line_height + 2;
-    const int height = needed < room ? needed : room;
-
+    // As high as its lines, up to the room the layout gives it; the height of a line is
+    // known once the list has laid out its first line (fit_list).
     gtk_tree_view_set_model(GTK_TREE_VIEW(dialog.popup_list), GTK_TREE_MODEL(control.store));
-    gtk_widget_set_size_request(dialog.popup, allocation.width, height > 2 ? height : 2);
-    gtk_window_resize(GTK_WINDOW(dialog.popup), allocation.width, height > 2 ? height : 2);
+    const int height = list_height(control, dialog.popup_line_height);
+    set_list_size(allocation.width, height);
     gtk_window_move(GTK_WINDOW(dialog.popup), left + allocation.x,
                     top + allocation.y + allocation.height);
     GtkTreeSelection* const selection =
@@ -294,6 +328,9 @@ void show_list(Control& control) {
         gtk_tree_path_free(path);
     }
     dialog.popup_owner = &control;
+    if (dialog.popup_line_height == list_line_height) {
+        g_idle_add(fit_list, nullptr);
+    }
     gtk_grab_add(dialog.popup);
     GdkDisplay* const display = gtk_widget_get_display(dialog.popup);
     gdk_seat_grab(gdk_display_get_default_seat(display), gtk_widget_get_window(dialog.popup),
@@ -690,6 +727,7 @@ void make_popup() {
     gtk_window_set_transient_for(GTK_WINDOW(dialog.popup), GTK_WINDOW(dialog.window));
     gtk_style_context_add_class(gtk_widget_get_style_context(dialog.popup), "drop-down-list");
     GtkWidget* const scrolled = gtk_scrolled_window_new(nullptr, nullptr);
+    dialog.popup_scroller = scrolled;
     gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scrolled), GTK_POLICY_NEVER,
                                    GTK_POLICY_AUTOMATIC);
     gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(scrolled), FALSE);
@@ -700,7 +738,7 @@ void make_popup() {
     gtk_widget_set_can_focus(dialog.popup_list, FALSE);
     GtkCellRenderer* const renderer = gtk_cell_renderer_text_new();
     gtk_cell_renderer_set_padding(renderer, 2, 0);
-    gtk_cell_renderer_set_fixed_size(renderer, -1, list_line_height);
+    dialog.popup_line_height = list_line_height;
     gtk_tree_view_insert_column_with_attributes(GTK_TREE_VIEW(dialog.popup_list), -1, "", renderer,
                                                 "text", 0, nullptr);
     gtk_container_add(GTK_CONTAINER(scrolled), dialog.popup_list);
@@ -830,12 +868,15 @@ menubar { padding: 0; min-height: 0; background-color: #ffffff; box-shadow: none
           border-bottom: 1px solid #e0e0e0; }
 menubar > menuitem { padding: 2px 6px; min-height: 0; }
 menu menuitem { padding: 2px 8px; min-height: 0; }
-headerbar { min-height: 0; padding: 0 2px; border-radius: 0; background-image: none;
+headerbar { min-height: 22px; padding: 0 2px; border-radius: 0; background-image: none;
             background-color: #ffffff; box-shadow: none; border-bottom: 1px solid #e0e0e0; }
 headerbar .title { font-size: 9pt; font-weight: normal; }
 headerbar button { padding: 2px 6px; border: none; background-color: transparent; }
 headerbar button.titlebutton { min-height: 0; min-width: 0; }
-.drop-down-list treeview { padding: 0; }
+.drop-down-list treeview { padding: 0; -GtkTreeView-vertical-separator: 0;
+                           -GtkTreeView-horizontal-separator: 0; }
+.drop-down-list scrollbar slider { min-width: 6px; }
+.drop-down-list treeview.view.expander { min-width: 0; min-height: 0; }
 .drop-down-list treeview:selected { background-color: #0078d7; color: #ffffff; }
 )";
 
@@ -1012,7 +1053,7 @@ void platform_destroy_frame_window() {
         control.widget = control.entry = control.arrow = nullptr;
         control.store = nullptr;
     }
-    dialog.popup = dialog.popup_list = dialog.window = nullptr;
+    dialog.popup = dialog.popup_scroller = dialog.popup_list = dialog.window = nullptr;
 }
 
 void platform_post_quit(uint32_t exit_code) {
