@@ -2,8 +2,9 @@
 // (notification, read, compute, format, write, read back), recompute_all, the encoder
 // preset, and the start-up to the shown dialog. Each reports its time per operation,
 // its heap allocations per operation (allocs/op, counted by the replaced global
-// operator new below) and its ratio to the floor (x_floor): the in-memory dialog's bare
-// write and read of one field, measured in the same run.
+// operator new of tests/allocation_counter.cpp) and its ratio to the floor (x_floor):
+// the in-memory dialog's bare write and read of one field, measured in the same run.
+#include "allocation_counter.h"
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
 #include "engine/live_recalculation.h"
@@ -17,50 +18,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 #include <string>
 #include <unistd.h>
-
-namespace {
-
-uint64_t allocations = 0;
-
-void* allocate(size_t size) {
-    ++allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(size_t size) {
-    return allocate(size);
-}
-void* operator new[](size_t size) {
-    return allocate(size);
-}
-void* operator new(size_t size, const std::nothrow_t&) noexcept {
-    ++allocations;
-    return std::malloc(size == 0 ? 1 : size);
-}
-void* operator new[](size_t size, const std::nothrow_t&) noexcept {
-    ++allocations;
-    return std::malloc(size == 0 ? 1 : size);
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, size_t) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory, size_t) noexcept {
-    std::free(memory);
-}
 
 namespace {
 
@@ -80,15 +39,16 @@ void write_and_read_field() {
 // floor's own run sets the floor for the benchmarks after it.
 template <typename Operation>
 void measure(benchmark::State& state, Operation operation, bool is_floor = false) {
-    const uint64_t allocations_before = allocations;
+    const uint64_t allocations_before = allocation_count();
     const Clock::time_point start = Clock::now();
     for (auto _ : state) {
         operation();
     }
     const double ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
     const double operations = static_cast<double>(state.iterations());
-    state.counters["allocs/op"] = benchmark::Counter(
-        static_cast<double>(allocations - allocations_before), benchmark::Counter::kAvgIterations);
+    state.counters["allocs/op"] =
+        benchmark::Counter(static_cast<double>(allocation_count() - allocations_before),
+                           benchmark::Counter::kAvgIterations);
     if (is_floor && operations > 0) {
         floor_ns = ns / operations;
     }

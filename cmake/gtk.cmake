@@ -15,7 +15,6 @@ target_link_libraries(vidomat_platform_gtk PUBLIC vidomat_platform_shared vidoma
 add_executable(vidomat
   shell/linux_main.cpp
   shell/settings_folder.cpp
-  platform/memory/memory_file.cpp
 )
 target_compile_definitions(vidomat PRIVATE VIDOMAT_VERSION="${PROJECT_VERSION}")
 target_link_libraries(vidomat PRIVATE vidomat_platform_gtk vidomat_core)
@@ -25,6 +24,6 @@ add_executable(vidomat-script-gtk
   tools/vidomat_script/script_runner.cpp
   tools/vidomat_script/snapshot.cpp
   tools/vidomat_script/driven_gtk.cpp
-  platform/memory/memory_file.cpp
 )
-target_link_libraries(vidomat-script-gtk PRIVATE vidomat_platform_gtk vidomat_core PkgConfig::XTEST)
+target_link_libraries(vidomat-script-gtk PRIVATE vidomat_platform_gtk vidomat_file_fault vidomat_core
+  PkgConfig::XTEST)

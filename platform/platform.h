@@ -1,10 +1,11 @@
-// The one interface through which the calculator touches the window system and the
-// settings file. Every operation names a dialog control by its identifier; the dialog
-// itself is the one calculator dialog that platform_create_dialog made.
+// The one interface through which the calculator touches the window system; the settings
+// file has an interface of its own (platform/file_system.h). Every operation names a
+// dialog control by its identifier; the dialog itself is the one calculator dialog that
+// platform_create_dialog made.
 //
-// Implementations are chosen at link time: platform/win32 (user32 and kernel32) and
-// platform/memory (an in-memory dialog that behaves like the real controls). No file of
-// the calculator's core includes a window-system header.
+// Implementations are chosen at link time: platform/win32 (user32) and platform/memory
+// (an in-memory dialog that behaves like the real controls). No file of the calculator's
+// core includes a window-system header.
 #ifndef VIDOMAT_PLATFORM_PLATFORM_H
 #define VIDOMAT_PLATFORM_PLATFORM_H
 
@@ -85,17 +86,5 @@ void platform_check_menu_item(PlatformHandle menu, uint32_t id, uint32_t check);
 // --- Message boxes --------------------------------------------------------------------
 // Shows a message box without an owner window and returns the answer.
 uint32_t platform_message_box(const char* text, const char* caption, uint32_t style);
-
-// --- The settings file ----------------------------------------------------------------
-// Opens an existing file for reading and writing (sharing both); no_handle on failure.
-PlatformHandle platform_file_open_existing(const char* name);
-// Opens or creates the file; *existed tells whether it was there already.
-PlatformHandle platform_file_open_always(const char* name, bool* existed);
-// Reads up to size bytes; *count receives the number read. False when the read failed.
-bool platform_file_read(PlatformHandle file, void* buffer, uint32_t size, uint32_t* count);
-bool platform_file_seek_start(PlatformHandle file);
-// Writes size bytes; false when not all of them could be written.
-bool platform_file_write(PlatformHandle file, const void* buffer, uint32_t size);
-void platform_file_close(PlatformHandle file);
 
 #endif

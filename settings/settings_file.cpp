@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "engine/calculator_state.h"
+#include "platform/file_system.h"
 #include "platform/platform.h"
 
 #include <cstring>

@@ -3,12 +3,14 @@
 // message.
 #include "dialog/dialog_procedure.h"
 #include "platform/gtk/gtk_platform.h"
+#include "platform/posix/posix_file_system.h"
 #include "shell/settings_folder.h"
 
 #include <gtk/gtk.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -50,11 +52,14 @@ int main(int argc, char** argv) {
                              "gesetzt oder die Anzeige nimmt keine Verbindung an).\n");
         return 1;
     }
-    if (!use_settings_folder()) {
+    // The folder is made when the file is first created.
+    const std::string folder = settings_folder();
+    if (folder.empty()) {
         std::fprintf(stderr, "vidomat: kein Ordner f\xC3\xBCr die Einstellungen (weder "
                              "XDG_CONFIG_HOME noch HOME ist gesetzt).\n");
         return 1;
     }
+    posix_file_system_set_folder(folder.c_str());
     // Without the calculator dialog no window would ever end the loop.
     if (!start_calculator()) {
         return 1;

@@ -1,5 +1,6 @@
 // Where the Linux program keeps "Vidomat.ini": $XDG_CONFIG_HOME/vidomat, or
-// ~/.config/vidomat when XDG_CONFIG_HOME is unset or empty.
+// ~/.config/vidomat when XDG_CONFIG_HOME is unset, empty or not an absolute path (as the
+// XDG base directory rules say to ignore a relative one).
 #ifndef VIDOMAT_SHELL_SETTINGS_FOLDER_H
 #define VIDOMAT_SHELL_SETTINGS_FOLDER_H
 
@@ -7,8 +8,5 @@
 
 // The folder, or "" when neither XDG_CONFIG_HOME nor HOME names one.
 std::string settings_folder();
-
-// Makes the settings file's name resolve in that folder. False when there is none.
-bool use_settings_folder();
 
 #endif

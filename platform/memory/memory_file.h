@@ -1,21 +1,12 @@
-// The settings file on the in-memory platform: real files in the current working
-// directory, with failures that a test or script can inject.
+// The settings file on the in-memory platform: the file system in use (real files
+// through platform/posix, unless a test or fuzz target puts another one in use) under
+// the layer that injects failures (platform/fault/fault_file_system.h), so a test or
+// script can make any file operation fail.
 #ifndef VIDOMAT_PLATFORM_MEMORY_MEMORY_FILE_H
 #define VIDOMAT_PLATFORM_MEMORY_MEMORY_FILE_H
 
-#include <cstdint>
-
-// The next open (existing or always), read or write fails once, whenever it comes; a
-// pending failure survives memory_reset. A failed read reads nothing and reports 0
-// bytes; a failed write writes nothing.
-void memory_fail_next_open();
-void memory_fail_next_read();
-void memory_fail_next_write();
-// The next write stops after its first `count` bytes and fails, as on a full disk.
-void memory_fail_next_write_after(uint32_t count);
-
-// Closes every file the platform opened and the program left open, as the end of a
-// process does.
+// Puts the failure layer in use when it is not yet, and closes every file the platform
+// opened and the program left open, as the end of a process does. Pending failures stay.
 void memory_close_files();
 
 #endif

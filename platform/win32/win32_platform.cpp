@@ -1,4 +1,4 @@
-// platform/platform.h on user32 and kernel32: every operation acts on the calculator
+// platform/platform.h on user32: every operation acts on the calculator
 // dialog through the window-system calls of the same name.
 #include "platform/win32/win32_platform.h"
 
@@ -38,15 +38,6 @@ HWND control(uint32_t id) {
 
 LRESULT send_to_control(uint32_t id, UINT message, WPARAM word_parameter, LPARAM long_parameter) {
     return SendMessageA(control(id), message, word_parameter, long_parameter);
-}
-
-HANDLE open_settings(const char* name, DWORD disposition) {
-    return CreateFileA(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                       nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-PlatformHandle file_handle(HANDLE file) {
-    return file == INVALID_HANDLE_VALUE ? no_handle : to_platform(file);
 }
 
 } // namespace
@@ -176,38 +167,4 @@ uint32_t platform_message_box(const char* text, const char* caption, uint32_t st
         watcher.message_box(text, caption, style);
     }
     return static_cast<uint32_t>(MessageBoxA(nullptr, text, caption, style));
-}
-
-// --- The settings file ----------------------------------------------------------------
-
-PlatformHandle platform_file_open_existing(const char* name) {
-    return file_handle(open_settings(name, OPEN_EXISTING));
-}
-
-PlatformHandle platform_file_open_always(const char* name, bool* existed) {
-    const HANDLE file = open_settings(name, OPEN_ALWAYS);
-    *existed = GetLastError() == ERROR_ALREADY_EXISTS;
-    return file_handle(file);
-}
-
-bool platform_file_read(PlatformHandle file, void* buffer, uint32_t size, uint32_t* count) {
-    DWORD read = 0;
-    const BOOL ok = ReadFile(to_native<HANDLE>(file), buffer, size, &read, nullptr);
-    *count = read;
-    return ok != FALSE;
-}
-
-bool platform_file_seek_start(PlatformHandle file) {
-    return SetFilePointer(to_native<HANDLE>(file), 0, nullptr, FILE_BEGIN) !=
-           INVALID_SET_FILE_POINTER;
-}
-
-bool platform_file_write(PlatformHandle file, const void* buffer, uint32_t size) {
-    DWORD written = 0;
-    return WriteFile(to_native<HANDLE>(file), buffer, size, &written, nullptr) != FALSE &&
-           written == size;
-}
-
-void platform_file_close(PlatformHandle file) {
-    CloseHandle(to_native<HANDLE>(file));
 }

@@ -1,33 +1,8 @@
 // Typing into a value field runs the whole live path (notification, read, compute,
 // format, write, read back) without touching the heap.
+#include "allocation_counter.h"
 #include "calculator_fixture.h"
 #include "platform/memory/memory_dialog.h"
-
-#include <cstdlib>
-#include <new>
-
-namespace {
-bool counting = false;
-uint32_t allocations = 0;
-} // namespace
-
-void* operator new(size_t size) {
-    if (counting) {
-        ++allocations;
-    }
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-
-void operator delete(void* memory, size_t) noexcept {
-    std::free(memory);
-}
 
 namespace {
 
@@ -46,12 +21,10 @@ TEST_F(KeystrokeAllocation, TypingInEveryValueFieldAllocatesNothing) {
     for (const auto& entry : entries) {
         SCOPED_TRACE(entry.id);
         memory_focus(entry.id);
-        allocations = 0;
-        counting = true;
+        const uint64_t before = allocation_count();
         memory_type(entry.id, entry.text);
         memory_key_enter();
-        counting = false;
-        EXPECT_EQ(allocations, 0u);
+        EXPECT_EQ(allocation_count() - before, 0u);
         EXPECT_EQ(std::string(memory_field_text(entry.id)).empty(), false);
     }
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Starts vidomat on the session's virtual display with an empty XDG_CONFIG_HOME, in an
-# empty working folder, and closes it with Escape: once untouched, once after typing a
-# reserve with real input (xdotool). Each close must end the program with status 0 and
-# leave the 300-byte settings file in $XDG_CONFIG_HOME/vidomat, the second one with the
-# typed value in it; nothing may appear in the working folder.
+# Starts vidomat on the session's virtual display with an XDG_CONFIG_HOME that does not
+# exist yet, in an empty working folder, and closes it with Escape: once untouched, once
+# after typing a reserve with real input (xdotool). Each close must end the program with
+# status 0 and leave the 300-byte settings file in $XDG_CONFIG_HOME/vidomat (the folders
+# made at the first save, not before), the second one with the typed value in it;
+# nothing may appear in the working folder.
 # Usage: run_program.sh VIDOMAT SESSION_DIR WORK_DIR
 set -euo pipefail
 program=$(realpath "$1") session_dir=$2 work=$3
@@ -71,6 +72,7 @@ check_settings() {
 }
 
 start
+[ ! -e "$XDG_CONFIG_HOME" ] || fail "the settings folder was made before the first save"
 read -r x y < <(point 125 230) # an empty spot beside "BEENDEN": the pointer on the dialog
 xdotool mousemove "$x" "$y"
 close_with_escape

@@ -6,12 +6,13 @@
 #include "calculator_fixture.h"
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
+#include "platform/fault/fault_file_system.h"
 #include "platform/memory/memory_dialog.h"
-#include "platform/memory/memory_file.h"
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -124,6 +125,10 @@ class SettingsFile : public TemporaryFolderTest {
         }
     }
 
+    uint32_t messages_before() const {
+        return messages_before_;
+    }
+
   private:
     uint32_t messages_before_ = 0;
 };
@@ -156,10 +161,10 @@ TEST_F(SettingsFile, AFileNotTakenAtTheStartIsNeverChanged) {
         std::function<void()> prepare;
         std::vector<std::string> messages;
     } cases[] = {
-        {"open fails at the start", stored_record(), memory_fail_next_open, {save_refused}},
+        {"open fails at the start", stored_record(), fault_fail_next_open, {save_refused}},
         {"read fails at the start",
          stored_record(),
-         memory_fail_next_read,
+         fault_fail_next_read,
          {load_unreadable, save_refused}},
         {"foreign, answered no", foreign_file, [] {}, {load_foreign, save_question, save_refused}},
         {"foreign, answered yes",
@@ -212,13 +217,13 @@ TEST_F(SettingsFile, FailuresAtTheCloseKeepTheRecordThatWasThere) {
         std::function<void()> prepare;
         std::vector<std::string> messages;
     } cases[] = {
-        {"check read fails", memory_fail_next_read, {save_question, save_refused}},
-        {"write fails", memory_fail_next_write, {save_failed}},
+        {"check read fails", fault_fail_next_read, {save_question, save_refused}},
+        {"write fails", fault_fail_next_write, {save_failed}},
         // A full disk: the write stops partway. Before the mend, a mix of the new and the
         // old record stayed behind.
-        {"write stops after 3 bytes", [] { memory_fail_next_write_after(3); }, {save_failed}},
-        {"write stops after 100 bytes", [] { memory_fail_next_write_after(100); }, {save_failed}},
-        {"write stops after 299 bytes", [] { memory_fail_next_write_after(299); }, {save_failed}},
+        {"write stops after 3 bytes", [] { fault_fail_next_write_after(3); }, {save_failed}},
+        {"write stops after 100 bytes", [] { fault_fail_next_write_after(100); }, {save_failed}},
+        {"write stops after 299 bytes", [] { fault_fail_next_write_after(299); }, {save_failed}},
     };
     const std::string tail = "bytes past the record";
     for (const auto& c : cases) {
@@ -237,14 +242,14 @@ TEST_F(SettingsFile, FailuresAtTheCloseKeepTheRecordThatWasThere) {
 TEST_F(SettingsFile, WithoutAFileAFailedCloseLeavesNoHalfRecord) {
     {
         SCOPED_TRACE("open fails");
-        memory_fail_next_open();
-        run([] { memory_fail_next_open(); }); // the start finds no file anyway
+        fault_fail_next_open();
+        run([] { fault_fail_next_open(); }); // the start finds no file anyway
         expect_messages({save_refused});
         EXPECT_FALSE(file_exists());
     }
     {
         SCOPED_TRACE("nothing written: the file created stays empty");
-        run([] { memory_fail_next_write(); });
+        run([] { fault_fail_next_write(); });
         expect_messages({save_refused, save_failed});
         EXPECT_EQ(file_bytes(), "");
     }
@@ -253,7 +258,7 @@ TEST_F(SettingsFile, WithoutAFileAFailedCloseLeavesNoHalfRecord) {
         ASSERT_EQ(std::remove(settings_file_name), 0);
         run([] {
             change_a_value();
-            memory_fail_next_write_after(150);
+            fault_fail_next_write_after(150);
         });
         expect_messages({save_refused, save_failed, save_failed});
         const std::string content = file_bytes();
@@ -284,7 +289,7 @@ TEST_F(SettingsFile, AFileChangedWhileTheCalculatorRuns) {
         {"emptied", "", [] {}, {}, true},
         {"another record, then the disk is full",
          other_record,
-         [] { memory_fail_next_write_after(100); },
+         [] { fault_fail_next_write_after(100); },
          {save_failed},
          false},
     };
@@ -312,10 +317,83 @@ TEST_F(SettingsFile, AnEmptyFileTakenAtTheStartStaysEmptyWhenNothingCouldBeWritt
     write_file("");
     run([] {
         change_a_value();
-        memory_fail_next_write();
+        fault_fail_next_write();
     });
     expect_messages({save_failed});
     EXPECT_EQ(file_bytes(), "");
 }
 
 } // namespace
+
+// Every file operation of a start and a close fails in turn, for each kind of file the
+// start may find; a write also stops after a few of its bytes, as on a full disk. The
+// calculator always starts and ends, and the file holds either what it held before or
+// the whole record of the close, never a mix of the two; a file that did not get the
+// record was reported. A foreign or read-only file never changes.
+TEST_F(SettingsFile, EveryFileOperationFailingInTurnLeavesTheOldFileOrTheNewRecord) {
+    const std::string magic = "\x55\x44\x33\x22";
+    const struct {
+        const char* name;
+        bool exists;
+        std::string content;
+        bool read_only;
+    } starts[] = {
+        {"none", false, "", false},
+        {"empty", true, "", false},
+        {"short", true, stored_record().substr(0, 40), false},
+        {"good", true, stored_record(), false},
+        {"foreign", true, foreign_file, false},
+        {"longer than 300 bytes", true, stored_record() + "bytes past the record", false},
+        {"read-only", true, stored_record(), true},
+    };
+    // 0: the operation fails outright; else a write that stops after so many bytes.
+    const uint32_t bytes_before_failure[] = {0, 1, 4, 150, 299};
+
+    for (const auto& start : starts) {
+        const auto prepare = [&start, this] {
+            begin_case();
+            if (start.exists) {
+                write_file(start.content);
+            }
+            if (start.read_only) {
+                ASSERT_EQ(chmod(settings_file_name, 0444), 0);
+            }
+        };
+        // Whatever happens, these keep their bytes.
+        const bool must_stay = start.read_only || start.content == foreign_file;
+        // The file as the calculator reads the old one: its bytes, zero up to the record's
+        // size; a missing or empty file reads as a record that restores nothing.
+        std::string old_as_record = start.content.empty() ? magic : start.content;
+        old_as_record.resize(std::max<size_t>(old_as_record.size(), settings_record_size), '\0');
+
+        prepare();
+        const uint32_t operations_before = fault_operation_count();
+        run(change_a_value);
+        const uint32_t operations = fault_operation_count() - operations_before;
+        const std::string new_content = file_bytes();
+        ASSERT_GE(operations, 2u) << start.name; // at least the two opens
+
+        for (uint32_t n = 1; n <= operations; ++n) {
+            for (const uint32_t bytes : bytes_before_failure) {
+                SCOPED_TRACE(std::string(start.name) + ", operation " + std::to_string(n) +
+                             " fails after " + std::to_string(bytes) + " bytes");
+                prepare();
+                fault_fail_operation_after(n, bytes);
+                run(change_a_value);
+                fault_clear(); // in case the run took another road and never came to it
+                const bool exists = file_exists();
+                const std::string now = file_bytes();
+                if (must_stay || !exists) {
+                    EXPECT_EQ(exists, start.exists);
+                    EXPECT_EQ(now, start.content);
+                } else {
+                    EXPECT_TRUE(now == start.content || now == old_as_record || now == new_content)
+                        << "a mix: " << now.size() << " bytes";
+                }
+                if (!(exists && now == new_content)) {
+                    EXPECT_GT(memory_message_count(), messages_before()) << "not reported";
+                }
+            }
+        }
+    }
+}

@@ -33,7 +33,7 @@ uint32_t driven_exit_code();
 // --- Preparation ----------------------------------------------------------------------
 // How the next Yes/No message box is answered; after that box it is "no" again.
 void driven_answer_next_yes_no(bool yes);
-// The next such operation on the settings file fails (where the platform can arrange it).
+// The next such operation on the settings file fails, whenever it comes.
 void driven_fail_next_open();
 void driven_fail_next_read();
 void driven_fail_next_write();

@@ -11,8 +11,8 @@
 #include "tools/vidomat_script/driven_dialog.h"
 
 #include "dialog/dialog_procedure.h"
+#include "platform/fault/fault_file_system.h"
 #include "platform/gtk/gtk_platform.h"
-#include "platform/memory/memory_file.h"
 #include "platform/shared/text_encoding.h"
 #include "shell/control_ids.h"
 
@@ -513,6 +513,9 @@ void driven_start() {
         gtk_platform_watch(GtkWatcher{watch_message_box, watch_about_box, remember_view});
         opened = true;
     }
+    // A new process: whatever the program before left open ends with it.
+    fault_file_system_wrap();
+    fault_close_files();
     last_view.clear();
     last_menu.clear();
     running = true;
@@ -546,17 +549,21 @@ void driven_answer_next_yes_no(bool yes) {
     next_answer_yes = yes;
 }
 
-// The settings file is the in-memory platform's, with its injected failures.
+// The settings file (Vidomat.ini in the working directory) goes through the failure
+// layer.
 void driven_fail_next_open() {
-    memory_fail_next_open();
+    fault_file_system_wrap();
+    fault_fail_next_open();
 }
 
 void driven_fail_next_read() {
-    memory_fail_next_read();
+    fault_file_system_wrap();
+    fault_fail_next_read();
 }
 
 void driven_fail_next_write() {
-    memory_fail_next_write();
+    fault_file_system_wrap();
+    fault_fail_next_write();
 }
 
 // --- What the user does -----------------------------------------------------------------

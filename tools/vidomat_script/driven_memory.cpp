@@ -2,8 +2,8 @@
 #include "tools/vidomat_script/driven_dialog.h"
 
 #include "dialog/dialog_procedure.h"
+#include "platform/fault/fault_file_system.h"
 #include "platform/memory/memory_dialog.h"
-#include "platform/memory/memory_file.h"
 
 static_assert(driven_no_focus == memory_no_focus, "the same 'no control'");
 
@@ -25,15 +25,15 @@ void driven_answer_next_yes_no(bool yes) {
 }
 
 void driven_fail_next_open() {
-    memory_fail_next_open();
+    fault_fail_next_open();
 }
 
 void driven_fail_next_read() {
-    memory_fail_next_read();
+    fault_fail_next_read();
 }
 
 void driven_fail_next_write() {
-    memory_fail_next_write();
+    fault_fail_next_write();
 }
 
 void driven_focus(uint32_t id) {

@@ -12,6 +12,7 @@
 
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
+#include "platform/fault/fault_file_system.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/application.h"
 #include "shell/control_ids.h"
@@ -475,8 +476,10 @@ void driven_start() {
     static bool watching = false;
     if (!watching) {
         win32_platform_watch(Win32Watcher{watch_message_box, watch_about_box});
+        fault_file_system_wrap();
         watching = true;
     }
+    fault_close_files(); // whatever an earlier run left open ends with it
     last_view.clear();
     last_menu.clear();
     // Message boxes of the start (a settings file that cannot be read) are answered by
@@ -504,10 +507,17 @@ void driven_answer_next_yes_no(bool yes) {
     next_answer_yes = yes;
 }
 
-// A settings file that fails on purpose needs the in-memory platform.
-void driven_fail_next_open() {}
-void driven_fail_next_read() {}
-void driven_fail_next_write() {}
+void driven_fail_next_open() {
+    fault_fail_next_open();
+}
+
+void driven_fail_next_read() {
+    fault_fail_next_read();
+}
+
+void driven_fail_next_write() {
+    fault_fail_next_write();
+}
 
 // --- What the user does ---------------------------------------------------------------
 
