@@ -32,7 +32,10 @@ int run_box(GtkWidget* box) {
     if (owner != nullptr) {
         gtk_window_set_transient_for(GTK_WINDOW(box), GTK_WINDOW(owner));
     }
-    gtk_window_set_position(GTK_WINDOW(box), GTK_WIN_POS_CENTER_ON_PARENT);
+    // Over the dialog while it shows, else in the middle of the screen.
+    gtk_window_set_position(GTK_WINDOW(box), owner != nullptr && gtk_widget_get_visible(owner)
+                                                 ? GTK_WIN_POS_CENTER_ON_PARENT
+                                                 : GTK_WIN_POS_CENTER);
     gtk_window_set_modal(GTK_WINDOW(box), TRUE);
     if (lend_focus_to_box != nullptr) {
         lend_focus_to_box();
@@ -61,27 +64,51 @@ GtkWidget* gtk_boxes_open_box() {
     return open_box;
 }
 
+// A message box as the window system draws one: the question icon when asked for, the
+// text, and the buttons of the standard size (50 x 14 dialog units) centred below it.
 uint32_t gtk_boxes_message_box(const char* text, const char* caption, uint32_t style) {
     if (watch_message_box != nullptr) {
         watch_message_box(text, caption, style);
     }
     const bool yes_no = (style & 0xF) == box_yes_no;
-    const GtkMessageType type =
-        (style & box_icon_question) == box_icon_question ? GTK_MESSAGE_QUESTION : GTK_MESSAGE_OTHER;
-    GtkWidget* const box = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, type, GTK_BUTTONS_NONE,
-                                                  "%s", to_utf8(text).c_str());
+    GtkWidget* const box = gtk_dialog_new();
     const std::string title = to_utf8(caption);
     gtk_window_set_title(GTK_WINDOW(box), title.c_str());
     add_title_bar(box, title);
+    gtk_window_set_resizable(GTK_WINDOW(box), FALSE);
+    GtkWidget* const row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
+    gtk_container_set_border_width(GTK_CONTAINER(row), 12);
+    if ((style & box_icon_question) == box_icon_question) {
+        gtk_box_pack_start(GTK_BOX(row),
+                           gtk_image_new_from_icon_name("dialog-question", GTK_ICON_SIZE_DND),
+                           FALSE, FALSE, 0);
+    }
+    GtkWidget* const label = gtk_label_new(to_utf8(text).c_str());
+    gtk_label_set_xalign(GTK_LABEL(label), 0.0F);
+    gtk_box_pack_start(GTK_BOX(row), label, TRUE, TRUE, 0);
+    gtk_container_add(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(box))), row);
+    gtk_widget_show_all(row);
     if (yes_no) {
-        gtk_dialog_add_buttons(GTK_DIALOG(box), "_Ja", GTK_RESPONSE_YES, "_Nein", GTK_RESPONSE_NO,
+        gtk_dialog_add_buttons(GTK_DIALOG(box), "Ja", GTK_RESPONSE_YES, "Nein", GTK_RESPONSE_NO,
                                nullptr);
-        gtk_dialog_set_default_response(GTK_DIALOG(box), GTK_RESPONSE_NO);
         gtk_window_set_deletable(GTK_WINDOW(box), FALSE); // Yes or No, nothing else
     } else {
         gtk_dialog_add_button(GTK_DIALOG(box), "OK", GTK_RESPONSE_OK);
-        gtk_dialog_set_default_response(GTK_DIALOG(box), GTK_RESPONSE_OK);
     }
+    const int default_response = yes_no ? GTK_RESPONSE_NO : GTK_RESPONSE_OK;
+    for (const int response : {GTK_RESPONSE_YES, GTK_RESPONSE_NO, GTK_RESPONSE_OK}) {
+        GtkWidget* const button = gtk_dialog_get_widget_for_response(GTK_DIALOG(box), response);
+        if (button != nullptr) {
+            gtk_widget_set_size_request(button, 75, 23);
+        }
+    }
+    gtk_dialog_set_default_response(GTK_DIALOG(box), default_response);
+    gtk_widget_grab_focus(gtk_dialog_get_widget_for_response(GTK_DIALOG(box), default_response));
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    GtkWidget* const buttons = gtk_dialog_get_action_area(GTK_DIALOG(box));
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    gtk_button_box_set_layout(GTK_BUTTON_BOX(buttons), GTK_BUTTONBOX_CENTER);
+    gtk_container_set_border_width(GTK_CONTAINER(buttons), 6);
     const int response = run_box(box);
     if (!yes_no) {
         return answer_ok;
