@@ -16,6 +16,14 @@ set_tests_properties(gtk.session_stop PROPERTIES FIXTURES_CLEANUP gtk TIMEOUT 60
 # them, not faults of the program.
 set(VIDOMAT_GTK_TEST_ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1")
 
+# The GTK dialog's notifications in a real window.
+find_package(GTest REQUIRED)
+add_executable(gtk_dialog_tests tests/gtk/gtk_dialog_test.cpp)
+target_link_libraries(gtk_dialog_tests PRIVATE vidomat_platform_gtk vidomat_core GTest::gtest
+  GTest::gtest_main)
+add_test(NAME gtk.dialog COMMAND ${CMAKE_SOURCE_DIR}/tests/gtk/on_display.sh
+  ${VIDOMAT_GTK_SESSION} $<TARGET_FILE:gtk_dialog_tests>)
+
 # vidomat itself: real input, the close, the settings folder, and no display.
 add_test(NAME gtk.program
   COMMAND ${CMAKE_SOURCE_DIR}/tests/gtk/run_program.sh $<TARGET_FILE:vidomat>
@@ -27,7 +35,7 @@ add_test(NAME gtk.program
 # disabled. (None at present.)
 set(VIDOMAT_SCENARIOS_DIFFERING_ON_GTK)
 file(GLOB VIDOMAT_GTK_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/scenarios/*.script)
-set(VIDOMAT_GTK_TESTS gtk.program)
+set(VIDOMAT_GTK_TESTS gtk.program gtk.dialog)
 foreach(script ${VIDOMAT_GTK_SCENARIOS})
   get_filename_component(name ${script} NAME_WE)
   add_test(NAME gtk.scenario.${name}
