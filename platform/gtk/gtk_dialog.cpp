@@ -251,11 +251,11 @@ void hide_list() {
     gtk_widget_hide(dialog.popup);
 }
 
-void close_list_unchosen() {
+void close_list_unchosen(bool with_mouse) {
     Control* const control = dialog.popup_owner;
     hide_list();
     if (control != nullptr) {
-        combo_close_unchosen(control->box, notify);
+        combo_close_unchosen(control->box, with_mouse, notify);
         show_text(*control);
     }
 }
@@ -266,6 +266,19 @@ void choose_item(Control& control, int32_t index) {
     show_text(control);
     if (control.entry != nullptr) {
         gtk_editable_select_region(GTK_EDITABLE(control.entry), 0, -1);
+    }
+}
+
+// The list marks the selected item and scrolls it into view.
+void show_list_selection(const Control& control) {
+    GtkTreeSelection* const selection =
+        gtk_tree_view_get_selection(GTK_TREE_VIEW(dialog.popup_list));
+    gtk_tree_selection_unselect_all(selection);
+    if (control.box.selection >= 0) {
+        GtkTreePath* const path = gtk_tree_path_new_from_indices(control.box.selection, -1);
+        gtk_tree_selection_select_path(selection, path);
+        gtk_tree_view_scroll_to_cell(GTK_TREE_VIEW(dialog.popup_list), path, nullptr, FALSE, 0, 0);
+        gtk_tree_path_free(path);
     }
 }
 
@@ -317,16 +330,8 @@ void show_list(Control& control) {
     set_list_size(allocation.width, height);
     gtk_window_move(GTK_WINDOW(dialog.popup), left + allocation.x,
                     top + allocation.y + allocation.height);
-    GtkTreeSelection* const selection =
-        gtk_tree_view_get_selection(GTK_TREE_VIEW(dialog.popup_list));
-    gtk_tree_selection_unselect_all(selection);
     gtk_widget_show_all(dialog.popup);
-    if (control.box.selection >= 0) {
-        GtkTreePath* const path = gtk_tree_path_new_from_indices(control.box.selection, -1);
-        gtk_tree_selection_select_path(selection, path);
-        gtk_tree_view_scroll_to_cell(GTK_TREE_VIEW(dialog.popup_list), path, nullptr, FALSE, 0, 0);
-        gtk_tree_path_free(path);
-    }
+    show_list_selection(control);
     dialog.popup_owner = &control;
     if (dialog.popup_line_height == list_line_height) {
         g_idle_add(fit_list, nullptr);
@@ -390,18 +395,86 @@ bool focus_key(const GdkEventKey* event) {
     }
 }
 
+// The keys of a drop-down combo box's edit part: Down and Up step through the list, F4
+// and Alt+Down or Alt+Up open and close it.
+enum ListKey : uint32_t { list_key_none, list_key_down, list_key_up, list_key_flip };
+
+ListKey list_key(const GdkEventKey* event) {
+    const guint modifiers = event->state & (GDK_SHIFT_MASK | GDK_CONTROL_MASK | GDK_MOD1_MASK);
+    const bool down = event->keyval == GDK_KEY_Down || event->keyval == GDK_KEY_KP_Down;
+    const bool up = event->keyval == GDK_KEY_Up || event->keyval == GDK_KEY_KP_Up;
+    if (event->keyval == GDK_KEY_F4 && modifiers == 0) {
+        return list_key_flip;
+    }
+    if ((down || up) && modifiers == GDK_MOD1_MASK) {
+        return list_key_flip;
+    }
+    if (modifiers == 0) {
+        return down ? list_key_down : (up ? list_key_up : list_key_none);
+    }
+    return list_key_none;
+}
+
+// The drop-down combo box whose edit part has the focus, or nullptr.
+Control* focused_drop_down() {
+    Control* const control = find(dialog.focus.focus);
+    return control != nullptr && control->kind == kind_drop_down_combo &&
+                   gtk_widget_has_focus(control->entry)
+               ? control
+               : nullptr;
+}
+
 gboolean on_window_key(GtkWidget*, GdkEventKey* event, gpointer) {
-    return accelerator(event) || focus_key(event) ? TRUE : FALSE;
+    if (accelerator(event)) {
+        return TRUE;
+    }
+    Control* const control = focused_drop_down();
+    const ListKey key = list_key(event);
+    if (control != nullptr && key != list_key_none && user_can_act()) {
+        if (key == list_key_flip) {
+            combo_open_list(control->box, notify);
+            show_text(*control);
+            if (user_can_act() && dialog.focus.focus == control->id) {
+                show_list(*control);
+            }
+        } else {
+            combo_key_step(control->box, key == list_key_down ? 1 : -1, false, notify);
+            show_text(*control);
+        }
+        return TRUE;
+    }
+    return focus_key(event) ? TRUE : FALSE;
 }
 
 gboolean on_popup_key(GtkWidget*, GdkEventKey* event, gpointer) {
     if (accelerator(event)) {
+        return TRUE; // the list stays open
+    }
+    Control* const control = dialog.popup_owner;
+    if (control == nullptr || control->entry == nullptr) {
         return TRUE;
     }
-    // Typing while the list is open goes to the entry.
-    Control* const control = dialog.popup_owner;
-    if (control != nullptr && control->entry != nullptr && !focus_key(event)) {
-        gtk_widget_event(control->entry, reinterpret_cast<GdkEvent*>(event));
+    switch (list_key(event)) {
+    case list_key_flip:
+        close_list_unchosen(false);
+        break;
+    case list_key_down:
+    case list_key_up:
+        combo_key_step(control->box, list_key(event) == list_key_down ? 1 : -1, true, notify);
+        show_text(*control);
+        if (list_open(*control)) {
+            show_list_selection(*control);
+        }
+        break;
+    case list_key_none:
+        // Typing while the list is open goes to the entry.
+        if (!focus_key(event)) {
+            gtk_widget_event(control->entry, reinterpret_cast<GdkEvent*>(event));
+            if (list_open(*control)) {
+                show_list_selection(*control);
+            }
+        }
+        break;
     }
     return TRUE;
 }
@@ -541,7 +614,7 @@ gboolean on_popup_press(GtkWidget* popup, GdkEventButton* event, gpointer) {
     if (inside) {
         return FALSE;
     }
-    close_list_unchosen(); // the click itself is swallowed
+    close_list_unchosen(true); // the click itself is swallowed
     return TRUE;
 }
 

@@ -324,7 +324,7 @@ bool memory_choose(uint32_t id, const char* text) {
     // The user clicks the item as the open list shows it.
     const int32_t index = combo_find_item(control->box, text);
     if (index == no_selection) {
-        combo_close_unchosen(control->box, notify);
+        combo_close_unchosen(control->box, true, notify);
     } else {
         combo_choose(control->box, index, notify);
     }
@@ -337,7 +337,7 @@ void memory_dropdown(uint32_t id) {
         return;
     }
     open_list(*control);
-    combo_close_unchosen(control->box, notify);
+    combo_close_unchosen(control->box, true, notify);
 }
 
 void memory_click(uint32_t id) {

@@ -141,6 +141,7 @@ void combo_edit_text(ComboBox& box, uint32_t start, uint32_t end, const char* in
 void combo_open_list(ComboBox& box, ComboNotify notify) {
     notify(box.id, notify_drop_down);
     box.selection = combo_prefix_match(box);
+    box.selection_at_open = box.selection;
     if (box.selection != combo_no_selection) {
         combo_copy_text(box.text, box.items[box.selection]);
         box.text_by_program = false;
@@ -160,7 +161,28 @@ void combo_choose(ComboBox& box, int32_t index, ComboNotify notify) {
     box.text_by_program = false;
 }
 
-void combo_close_unchosen(ComboBox& box, ComboNotify notify) {
+void combo_close_unchosen(ComboBox& box, bool with_mouse, ComboNotify notify) {
+    if (with_mouse) {
+        box.selection = box.selection_at_open;
+    }
     notify(box.id, notify_sel_end_cancel);
     notify(box.id, notify_close_up);
+}
+
+void combo_key_step(ComboBox& box, int32_t delta, bool list_open, ComboNotify notify) {
+    if (box.item_count == 0) {
+        return;
+    }
+    const int32_t last = static_cast<int32_t>(box.item_count) - 1;
+    int32_t index = box.selection < 0 ? 0 : box.selection + delta;
+    index = index < 0 ? 0 : (index > last ? last : index);
+    box.selection = index;
+    if (!list_open) {
+        notify(box.id, notify_sel_end_ok);
+    }
+    notify(box.id, notify_sel_change);
+    const int32_t chosen = box.selection;
+    combo_copy_text(box.text, chosen >= 0 && chosen <= last ? box.items[chosen] : "");
+    box.text_from_choice = true;
+    box.text_by_program = false;
 }

@@ -28,6 +28,9 @@ struct ComboBox {
     bool text_from_choice;
     // The text was last set by the program, not by the user.
     bool text_by_program;
+    // The selection when the list last opened, which closing it with the mouse without
+    // a choice brings back.
+    int32_t selection_at_open;
     // The width in pixels the user's edits may fill, 0 for any width (edit_width.h).
     uint32_t width_limit;
     uint32_t item_count;
@@ -75,7 +78,14 @@ void combo_open_list(ComboBox& box, ComboNotify notify);
 // The item `index` of the open list was clicked: 9, 8 and 1, and only then does the
 // edit show the item that is selected at that moment.
 void combo_choose(ComboBox& box, int32_t index, ComboNotify notify);
-// The open list closed without a choice: 10, 8.
-void combo_close_unchosen(ComboBox& box, ComboNotify notify);
+// The open list closed without a choice: 10, 8. Closed with the mouse, the list selects
+// again what it selected when it opened; closed with the keyboard, it keeps what Up and
+// Down selected meanwhile. The edit text stays either way.
+void combo_close_unchosen(ComboBox& box, bool with_mouse, ComboNotify notify);
+// Down (+1) or Up (-1) in the edit part: the next or previous item is selected (the
+// first one when none was, no further than the ends). With the list closed that is
+// reported as a choice (9, 1), with the list open as a change of selection (1); the edit
+// shows the item only afterwards. Nothing for an empty list.
+void combo_key_step(ComboBox& box, int32_t delta, bool list_open, ComboNotify notify);
 
 #endif

@@ -171,4 +171,32 @@ TEST_F(GtkDialogTest, EnterAndEscapeActWithTheListOpen) {
     EXPECT_NE(gtk_platform_open_list(field_audio_rate), nullptr); // the list stays open
 }
 
+// Down and Up choose with the list closed (9, 1), F4 opens the list, Down in the open list
+// only changes the selection (1), and F4 closes it keeping that (10, 8); the edit shows
+// an item only after its notifications.
+TEST_F(GtkDialogTest, KeysStepThroughTheList) {
+    GtkWidget* const entry = gtk_platform_entry(field_audio_rate);
+    click(entry, 4);
+    received.clear();
+    for (const guint key :
+         {GDK_KEY_Down, GDK_KEY_Down, GDK_KEY_Up, GDK_KEY_F4, GDK_KEY_Down, GDK_KEY_F4}) {
+        type(entry, key);
+    }
+    const std::vector<Notification> expected = {
+        {field_audio_rate, notify_sel_end_ok, "96 000", 0},
+        {field_audio_rate, notify_sel_change, "96 000", 0},
+        {field_audio_rate, notify_sel_end_ok, "128 000", 1},
+        {field_audio_rate, notify_sel_change, "128 000", 1},
+        {field_audio_rate, notify_sel_end_ok, "64 000", 0},
+        {field_audio_rate, notify_sel_change, "64 000", 0},
+        {field_audio_rate, notify_drop_down, "128 000", 0},
+        {field_audio_rate, notify_sel_change, "128 000", 1},
+        {field_audio_rate, notify_sel_end_cancel, "64 000", 1},
+        {field_audio_rate, notify_close_up, "64 000", 1},
+    };
+    EXPECT_EQ(received, expected);
+    EXPECT_STREQ(gtk_entry_get_text(GTK_ENTRY(entry)), "64 000");
+    EXPECT_EQ(gtk_platform_open_list(field_audio_rate), nullptr);
+}
+
 } // namespace
