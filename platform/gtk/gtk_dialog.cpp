@@ -753,6 +753,10 @@ GtkWidget* make_widget(Control& control) {
         }
         break;
     }
+    // A text keeps to its control's size, as on Win32, where a longer one is cut.
+    if (GTK_IS_LABEL(widget)) {
+        gtk_label_set_ellipsize(GTK_LABEL(widget), PANGO_ELLIPSIZE_END);
+    }
     if (control.kind == kind_auto_radio || control.kind == kind_auto_check_box) {
         g_signal_connect(widget, "button-press-event", G_CALLBACK(on_button_press), &control);
         g_signal_connect(widget, "clicked", G_CALLBACK(on_button_clicked), &control);
@@ -918,7 +922,7 @@ void build_controls() {
 }
 
 const char css[] = R"(
-* { font-family: "Liberation Sans", Arimo, Arial, sans-serif; font-size: 8pt; }
+* { font-family: "Liberation Sans", Arimo, Arial, sans-serif; font-size: 10px; }
 window, .background { background-color: #f0f0f0; }
 entry { min-height: 0; min-width: 0; padding: 0 2px; border-radius: 0;
         border: 1px solid #7a7a7a; background-color: #ffffff; box-shadow: none; }
@@ -943,7 +947,7 @@ menubar > menuitem { padding: 2px 6px; min-height: 0; }
 menu menuitem { padding: 2px 8px; min-height: 0; }
 headerbar { min-height: 22px; padding: 0 2px; border-radius: 0; background-image: none;
             background-color: #ffffff; box-shadow: none; border-bottom: 1px solid #e0e0e0; }
-headerbar .title { font-size: 9pt; font-weight: normal; }
+headerbar .title { font-size: 12px; font-weight: normal; }
 headerbar button { padding: 2px 6px; border: none; background-color: transparent; }
 headerbar button.titlebutton { min-height: 0; min-width: 0; }
 .drop-down-list treeview { padding: 0; -GtkTreeView-vertical-separator: 0;
