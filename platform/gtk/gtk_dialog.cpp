@@ -962,6 +962,10 @@ headerbar button.titlebutton { min-height: 0; min-width: 0; }
 // --- The GTK side -----------------------------------------------------------------------
 
 bool gtk_platform_open() {
+    // The dialog draws nothing with OpenGL; without this GDK loads the OpenGL driver (a
+    // software one on many machines) to choose the windows' visuals, which takes longer
+    // than all the rest of the start.
+    g_setenv("GDK_GL", "disable", FALSE);
     if (!gtk_init_check(nullptr, nullptr)) {
         return false;
     }
