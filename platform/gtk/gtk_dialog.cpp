@@ -966,6 +966,15 @@ bool gtk_platform_open() {
     // software one on many machines) to choose the windows' visuals, which takes longer
     // than all the rest of the start.
     g_setenv("GDK_GL", "disable", FALSE);
+    // Assistive technologies reach a program through the session's message bus. Without
+    // one there is nobody to talk to, and the accessibility bridge would only spend the
+    // start trying to launch a bus.
+    const char* const runtime = g_getenv("XDG_RUNTIME_DIR");
+    const std::string bus = runtime != nullptr ? std::string(runtime) + "/bus" : "";
+    if (g_getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr &&
+        (bus.empty() || !g_file_test(bus.c_str(), G_FILE_TEST_EXISTS))) {
+        g_setenv("NO_AT_BRIDGE", "1", FALSE);
+    }
     if (!gtk_init_check(nullptr, nullptr)) {
         return false;
     }
