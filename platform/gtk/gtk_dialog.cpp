@@ -975,6 +975,9 @@ bool gtk_platform_open() {
         (bus.empty() || !g_file_test(bus.c_str(), G_FILE_TEST_EXISTS))) {
         g_setenv("NO_AT_BRIDGE", "1", FALSE);
     }
+    // The dialog places its window and its lists itself, which X11 allows (on a Wayland
+    // desktop through its X server).
+    gdk_set_allowed_backends("x11");
     if (!gtk_init_check(nullptr, nullptr)) {
         return false;
     }
