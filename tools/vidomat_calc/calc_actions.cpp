@@ -2,10 +2,10 @@
 
 #include "engine/calculator_state.h"
 #include "engine/field_conversion.h"
+#include "platform/shared/text_encoding.h"
 #include "tools/vidomat_calc/value_check.h"
 #include "tools/vidomat_calc/value_text.h"
 #include "tools/vidomat_script/driven_dialog.h"
-#include "tools/vidomat_script/text_encoding.h"
 
 namespace {
 

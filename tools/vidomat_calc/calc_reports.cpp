@@ -1,9 +1,9 @@
 #include "tools/vidomat_calc/calc_reports.h"
 
 #include "engine/calculator_state.h"
+#include "platform/shared/text_encoding.h"
 #include "tools/vidomat_script/driven_dialog.h"
 #include "tools/vidomat_script/snapshot.h"
-#include "tools/vidomat_script/text_encoding.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "tools/vidomat_calc/calculator_start.h"
 
 #include "engine/calculator_state.h"
+#include "platform/shared/text_encoding.h"
 #include "tools/vidomat_script/driven_dialog.h"
-#include "tools/vidomat_script/text_encoding.h"
 
 #include <cstdio>
 #include <cstdlib>

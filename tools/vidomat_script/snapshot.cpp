@@ -1,10 +1,10 @@
 #include "tools/vidomat_script/snapshot.h"
 
 #include "engine/calculator_state.h"
+#include "platform/shared/text_encoding.h"
 #include "settings/settings_file.h"
 #include "shell/control_ids.h"
 #include "tools/vidomat_script/driven_dialog.h"
-#include "tools/vidomat_script/text_encoding.h"
 
 #include <cstdio>
 #include <fstream>

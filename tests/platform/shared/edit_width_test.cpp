@@ -1,6 +1,6 @@
 // The widths the in-memory dialog gives the edit fields and their font, as measured on
 // the real dialog under Wine.
-#include "platform/memory/edit_width.h"
+#include "platform/shared/edit_width.h"
 
 #include <gtest/gtest.h>
 
