@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "shell/dialog_layout.h"
 
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -74,9 +75,13 @@ std::vector<MemoryMessageBox> message_log;
 uint32_t about_count = 0;
 bool answer_yes_next = false;
 
+// Up to the terminator, at most 255 characters; what lies past the terminator is never read.
 void copy_text(char* target, const char* source) {
-    std::strncpy(target, source, text_capacity - 1);
-    target[text_capacity - 1] = '\0';
+    uint32_t length = 0;
+    for (; length < text_capacity - 1 && source[length] != '\0'; ++length) {
+        target[length] = source[length];
+    }
+    target[length] = '\0';
 }
 
 uint8_t lower(char c) {
@@ -634,9 +639,12 @@ PlatformHandle platform_create_dialog(DialogProcedure procedure) {
     if (procedure == nullptr) {
         return no_handle;
     }
-    // A new calculator run: whatever an earlier run left open ends with it.
+    // A new calculator run: whatever an earlier run left open ends with it. The controls
+    // are made anew by build_controls; their texts and lists (most of the dialog's 200 KB)
+    // need no clearing, as nothing reads past a terminator or an item count.
     memory_close_files();
-    std::memset(&dialog, 0, sizeof dialog);
+    std::memset(&dialog, 0, offsetof(Dialog, controls));
+    std::memset(dialog.menu_checks, 0, sizeof dialog.menu_checks);
     build_controls();
     dialog.procedure = procedure;
     dialog.created = true;
