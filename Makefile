@@ -1,18 +1,30 @@
 # The front door: `make test` runs every test, `make run` starts the calculator.
 SHELL := /bin/bash
-PACKAGES := cmake g++ make libgtest-dev libgmock-dev \
+PACKAGES := cmake g++ make pkgconf libgtest-dev libgmock-dev \
+  libgtk-3-dev libxtst-dev fonts-liberation2 \
   g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xdotool imagemagick x11-utils \
-  libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1
-# The second line builds the Windows program and runs it under Wine on a virtual X
-# display; the third holds the X extensions Wine's display driver uses when present.
+  libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1 \
+  dpkg-dev debhelper lintian desktop-file-utils zip unzip
+# The second line builds the Linux program on GTK 3 and drives it with the X test
+# extension (the dialog's font has the metrics of the Windows one); the third builds the
+# Windows program and runs it under Wine on a virtual X display; the fourth holds the X
+# extensions Wine's display driver uses when present; the last makes and checks the
+# packages.
 JOBS ?= 2
 
-.PHONY: test run deps build build-sanitize build-win32 clean
+.PHONY: test run run-windows deps build build-sanitize build-win32 package clean
 
 test: deps build build-sanitize build-win32
 	cd build && ctest --output-on-failure -j$(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 	cd build-win32 && ctest --output-on-failure
+	packaging/make_packages.sh build-package
+	tests/packaging/check_packages.sh build-package build-win32/vidomat.exe
+
+# The packages a user installs, into build-package/: vidomat_<version>_amd64.deb (the GTK
+# program and vidomat-calc) and vidomat-<version>-win64.zip (vidomat.exe).
+package: deps build-win32
+	packaging/make_packages.sh build-package
 
 # Installs what the build needs when something is missing (Debian, as root).
 deps:
@@ -37,13 +49,28 @@ build-win32:
 	  -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build build-win32 -j$(JOBS)
 
-# Builds vidomat.exe and starts it under Wine on your X display; it keeps Vidomat.ini in
-# build-win32/run/work.
+# Builds vidomat, the calculator on GTK, and starts it on your X display; it keeps
+# Vidomat.ini in $XDG_CONFIG_HOME/vidomat (~/.config/vidomat).
+RUN_PACKAGES := cmake g++ make pkgconf libgtest-dev libgmock-dev libgtk-3-dev libxtst-dev \
+  fonts-liberation2
 run:
 	@if [ -z "$$DISPLAY" ]; then \
-	  echo "make run: no X display (DISPLAY is not set). vidomat.exe runs under Wine, which" \
-	    "shows its windows on an X display: run it from a desktop session or with X" \
-	    "forwarding (ssh -X)." >&2; \
+	  echo "make run: no X display (DISPLAY is not set). vidomat shows its window on an X" \
+	    "display: run it from a desktop session or with X forwarding (ssh -X)." >&2; \
+	  exit 1; \
+	fi
+	@$(MAKE) --no-print-directory PACKAGES="$(RUN_PACKAGES)" deps
+	cmake -S . -B build-run -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build build-run -j$(JOBS) --target vidomat
+	build-run/vidomat
+
+# Builds vidomat.exe and starts it under Wine on your X display; it keeps Vidomat.ini in
+# build-win32/run/work.
+run-windows:
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "make run-windows: no X display (DISPLAY is not set). vidomat.exe runs under" \
+	    "Wine, which shows its windows on an X display: run it from a desktop session or" \
+	    "with X forwarding (ssh -X)." >&2; \
 	  exit 1; \
 	fi
 	@$(MAKE) --no-print-directory deps build-win32
@@ -83,7 +110,7 @@ $(FUZZ_TARGETS:%=fuzz-%): fuzz-%: build-fuzz
 build-fuzz:
 	@$(MAKE) --no-print-directory PACKAGES="$(FUZZ_PACKAGES)" deps
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DVIDOMAT_LIBFUZZER=ON \
+	  -DVIDOMAT_LIBFUZZER=ON -DVIDOMAT_GTK=OFF \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
 	  >/dev/null
 	cmake --build build-fuzz -j$(JOBS) --target $(FUZZ_TARGETS:%=%_fuzz)
@@ -98,8 +125,8 @@ bench: build-bench
 build-bench:
 	@$(MAKE) --no-print-directory PACKAGES="$(BENCH_PACKAGES)" deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-	  -DVIDOMAT_BENCH=ON >/dev/null
+	  -DVIDOMAT_BENCH=ON -DVIDOMAT_GTK=OFF >/dev/null
 	cmake --build build-bench -j$(JOBS) --target vidomat_bench
 
 clean:
-	rm -rf build build-sanitize build-win32 build-fuzz build-bench
+	rm -rf build build-sanitize build-win32 build-package build-run build-fuzz build-bench

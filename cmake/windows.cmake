@@ -29,7 +29,7 @@ endif()
 ExternalProject_Add(memory_driver
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${VIDOMAT_HOST_DRIVER}
-  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DVIDOMAT_GTK=OFF
   # One target after the other: two at once would build what they share twice over.
   BUILD_COMMAND ${VIDOMAT_HOST_DRIVER_BUILD} vidomat-script
     COMMAND ${VIDOMAT_HOST_DRIVER_BUILD} vidomat-random-script
@@ -87,7 +87,7 @@ add_executable(vidomat-script-win32
   tools/vidomat_script/main.cpp
   tools/vidomat_script/script_runner.cpp
   tools/vidomat_script/snapshot.cpp
-  tools/vidomat_script/text_encoding.cpp
+  platform/shared/text_encoding.cpp
   tools/vidomat_script/driven_win32.cpp
   shell/application.cpp
   platform/fault/fault_file_system.cpp
@@ -119,7 +119,8 @@ set_tests_properties(wine.session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 
 # these resources and compared with the in-memory dialog's font and width tables.
 add_executable(edit_width_probe
   tests/win32/edit_width_probe.cpp
-  platform/memory/edit_width.cpp
+  platform/shared/edit_width.cpp
+  platform/shared/dialog_units.cpp
   ${VIDOMAT_RESOURCES}/vidomat_resources.o)
 target_link_libraries(edit_width_probe PRIVATE vidomat_core)
 add_test(NAME wine.edit_widths

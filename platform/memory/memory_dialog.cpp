@@ -1,26 +1,27 @@
 #include "platform/memory/memory_dialog.h"
 
-#include "platform/memory/edit_width.h"
 #include "platform/memory/memory_file.h"
 #include "platform/platform.h"
+#include "platform/shared/combo_box.h"
+#include "platform/shared/dialog_focus.h"
+#include "platform/shared/edit_width.h"
+#include "platform/shared/radio_groups.h"
 #include "shell/control_ids.h"
 #include "shell/dialog_layout.h"
 
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
 namespace {
 
+static_assert(memory_no_focus == focus_none, "the same 'no control'");
+
 constexpr uint32_t max_controls = 48;
-constexpr uint32_t text_capacity = 256; // 255 characters and the terminator
-constexpr uint32_t list_capacity = 16;
 constexpr uint32_t max_menu_items = 8;
-constexpr int32_t no_selection = -1;
+constexpr int32_t no_selection = combo_no_selection;
 constexpr PlatformHandle dialog_handle = resource_calculator_dialog;
 constexpr PlatformHandle menu_handle = resource_menu;
-// What the combo box reports when its edit field could not take all of a change
-// (CBN_ERRSPACE, the combo box's form of the edit field's EN_MAXTEXT).
-constexpr uint32_t notify_err_space = 0xFFFF;
 
 enum ControlKind : uint32_t {
     kind_inert, // group boxes and texts
@@ -34,21 +35,10 @@ struct Control {
     uint32_t id; // 0 for the texts without one
     ControlKind kind;
     bool enabled;
-    bool sorted;
     bool tab_stop;
-    uint32_t group; // index of the control that starts its group
     bool checked;
-    int32_t selection;
-    // The edit text was last written by a list choice: the next typed change leaves the
-    // selection alone, once.
-    bool text_from_choice;
-    // The text was last set by the program, not by the user.
-    bool text_by_program;
-    // The width in pixels the user's edits may fill, 0 for any width (edit_width.h).
-    uint32_t width_limit;
-    uint32_t item_count;
-    char text[text_capacity];
-    char items[list_capacity][text_capacity];
+    // A combo box's text, list and selection; for every other control its caption.
+    ComboBox box;
 };
 
 struct Dialog {
@@ -59,10 +49,7 @@ struct Dialog {
     bool frame_destroyed;
     bool quit_posted;
     uint32_t exit_code;
-    uint32_t focus;
-    // The focus a message box or the About box took away; the dialog gives it back to
-    // this control at the next click into the dialog.
-    uint32_t saved_focus;
+    DialogFocus focus;
     uint32_t control_count;
     Control controls[max_controls];
     bool menu_checks[max_menu_items];
@@ -74,36 +61,6 @@ Dialog dialog;
 std::vector<MemoryMessageBox> message_log;
 uint32_t about_count = 0;
 bool answer_yes_next = false;
-
-void copy_text(char* target, const char* source) {
-    std::strncpy(target, source, text_capacity - 1);
-    target[text_capacity - 1] = '\0';
-}
-
-uint8_t lower(char c) {
-    const uint8_t byte = static_cast<uint8_t>(c);
-    return byte >= 'A' && byte <= 'Z' ? static_cast<uint8_t>(byte + ('a' - 'A')) : byte;
-}
-
-// Case-insensitive byte order: the order of a sorted list.
-int compare_ignoring_case(const char* a, const char* b) {
-    for (;; ++a, ++b) {
-        const uint8_t x = lower(*a);
-        const uint8_t y = lower(*b);
-        if (x != y || x == 0) {
-            return x < y ? -1 : (x > y ? 1 : 0);
-        }
-    }
-}
-
-bool begins_with_ignoring_case(const char* text, const char* prefix) {
-    for (; *prefix != '\0'; ++text, ++prefix) {
-        if (lower(*text) != lower(*prefix)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 ControlKind kind_of(const ControlLayout& layout) {
     if (layout.control_class == class_combo_box) {
@@ -125,26 +82,17 @@ ControlKind kind_of(const ControlLayout& layout) {
 
 void build_controls() {
     dialog.control_count = 0;
-    uint32_t group = 0;
     for (uint32_t i = 0; i < calculator_dialog.control_count && i < max_controls; ++i) {
         const ControlLayout& layout = calculator_dialog.controls[i];
         Control& control = dialog.controls[i];
-        if ((layout.style & style_group) != 0) {
-            group = i;
-        }
         control.id = layout.id > 0 ? static_cast<uint32_t>(layout.id) : 0;
         control.kind = kind_of(layout);
         control.enabled = (layout.style & style_disabled) == 0;
-        control.sorted = control.kind >= kind_simple_combo && (layout.style & combo_sort) != 0;
         control.tab_stop = (layout.style & style_tab_stop) != 0;
-        control.group = group;
         control.checked = false;
-        control.selection = no_selection;
-        control.text_from_choice = false;
-        control.text_by_program = false;
-        control.width_limit = edit_width_limit(control.id);
-        control.item_count = 0;
-        copy_text(control.text, layout.caption);
+        combo_init(control.box, control.id,
+                   control.kind >= kind_simple_combo && (layout.style & combo_sort) != 0,
+                   edit_width_limit(control.id), layout.caption);
         dialog.control_count = i + 1;
     }
 }
@@ -179,35 +127,14 @@ void notify(uint32_t id, uint32_t code) {
     }
 }
 
-// The focus moves to `id` (memory_no_focus: to no control of the dialog). A combo box
-// that loses it cancels its list selection and reports the loss (10, 4) while the focus
-// is already elsewhere; the combo box that gains it reports that last (3). Buttons gain
-// and lose the focus silently.
+const FocusHooks focus_hooks = {is_combo, notify};
+
 void move_focus(uint32_t id) {
-    const uint32_t old = dialog.focus;
-    dialog.saved_focus = memory_no_focus;
-    if (old == id) {
-        return;
-    }
-    dialog.focus = id;
-    if (is_combo(old)) {
-        notify(old, notify_sel_end_cancel);
-        notify(old, notify_kill_focus);
-    }
-    if (is_combo(id) && dialog.focus == id) {
-        notify(id, notify_set_focus);
-    }
+    focus_move(dialog.focus, id, focus_hooks);
 }
 
-// Another window (a message box, the About box) takes the focus; the dialog remembers
-// which control had it.
 void lend_focus_to_other_window() {
-    const uint32_t old = dialog.focus;
-    if (old == memory_no_focus) {
-        return;
-    }
-    move_focus(memory_no_focus);
-    dialog.saved_focus = old;
+    focus_lend(dialog.focus, focus_hooks);
 }
 
 bool user_can_act() {
@@ -223,28 +150,12 @@ Control* reachable(uint32_t id) {
 // A click anywhere into the dialog activates it again: a focus that another window took
 // away comes back first.
 void click_into_dialog() {
-    if (dialog.focus == memory_no_focus && dialog.saved_focus != memory_no_focus) {
-        move_focus(dialog.saved_focus);
-    }
+    focus_click_into_dialog(dialog.focus, focus_hooks);
 }
 
 void click_into(Control& control) {
     click_into_dialog();
     move_focus(control.id);
-}
-
-// The user changed the edit text (already changed when this runs). With the list closed
-// the combo box drops its selection on every change, except the first one after a list
-// choice wrote the text.
-void report_edit(Control& control) {
-    control.text_by_program = false;
-    notify(control.id, notify_edit_update);
-    if (control.text_from_choice) {
-        control.text_from_choice = false;
-    } else {
-        control.selection = no_selection;
-    }
-    notify(control.id, notify_edit_change);
 }
 
 // The fields of the drop-down combo boxes without CBS_AUTOHSCROLL (172, 174, 176, 178,
@@ -281,33 +192,14 @@ void report_edit(Control& control) {
 // character before the caret for Backspace) give way to `count` bytes of `insert`, and
 // the change is reported. The text never grows past 255 characters.
 void edit_text(Control& control, uint32_t start, uint32_t end, const char* insert, uint32_t count) {
-    char* const text = control.text;
-    const uint32_t length = static_cast<uint32_t>(std::strlen(text));
-    const uint32_t kept = length - (end - start);
-    if (count > text_capacity - 1 - kept) {
-        count = text_capacity - 1 - kept;
-    }
-    std::memmove(text + start + count, text + end, length - end + 1);
-    std::memcpy(text + start, insert, count);
-    const uint32_t limit = control.width_limit;
-    bool cut = false;
-    while (limit != 0 && count > 0 && edit_text_width(text, std::strlen(text)) > limit) {
-        cut = true;
-        std::memmove(text + start + count - 1, text + start + count,
-                     std::strlen(text + start + count) + 1);
-        --count;
-    }
-    if (cut) {
-        notify(control.id, notify_err_space);
-    }
-    report_edit(control);
+    combo_edit_text(control.box, start, end, insert, count, notify);
 }
 
 // Typing a byte at the end of the text; a field of 255 characters takes nothing and
 // says nothing.
 void type_byte(Control& control, char c) {
-    const uint32_t length = static_cast<uint32_t>(std::strlen(control.text));
-    if (length + 1 >= text_capacity) {
+    const uint32_t length = static_cast<uint32_t>(std::strlen(control.box.text));
+    if (length + 1 >= combo_text_capacity) {
         return;
     }
     edit_text(control, length, length, &c, 1);
@@ -315,58 +207,26 @@ void type_byte(Control& control, char c) {
 
 // Replacing the selected whole text by one typed byte, or by nothing (Delete).
 void replace_all(Control& control, const char* insert, uint32_t count) {
-    edit_text(control, 0, static_cast<uint32_t>(std::strlen(control.text)), insert, count);
+    edit_text(control, 0, static_cast<uint32_t>(std::strlen(control.box.text)), insert, count);
 }
 
-// The first item that begins with the edit text, or -1 (also for an empty text).
-int32_t prefix_match(const Control& control) {
-    if (control.text[0] == '\0') {
-        return no_selection;
-    }
-    for (uint32_t i = 0; i < control.item_count; ++i) {
-        if (begins_with_ignoring_case(control.items[i], control.text)) {
-            return static_cast<int32_t>(i);
-        }
-    }
-    return no_selection;
-}
-
-int32_t find_item(const Control& control, const char* text) {
-    for (uint32_t i = 0; i < control.item_count; ++i) {
-        if (std::strcmp(control.items[i], text) == 0) {
-            return static_cast<int32_t>(i);
-        }
-    }
-    return no_selection;
-}
-
-// The arrow was clicked: the list opens and selects the item the text begins with
-// (ignoring case). After CBN_DROPDOWN has returned, the edit then shows that item's own
-// text, written by the combo box without CBN_EDITUPDATE / CBN_EDITCHANGE ("MB" becomes
-// "Mb", "1" becomes "1 536 000"); a text that begins no item, or an empty one, stays.
-// Opening the list also ends the exception of the first change after a choice: the next
-// typed change drops the selection (measured under Wine 8).
+// The arrow was clicked: the list opens (combo_box.h).
 void open_list(Control& control) {
     click_into(control);
-    notify(control.id, notify_drop_down);
-    control.text_from_choice = false;
-    control.selection = prefix_match(control);
-    if (control.selection != no_selection) {
-        copy_text(control.text, control.items[control.selection]);
-        control.text_by_program = false;
+    combo_open_list(control.box, notify);
+}
+
+void uncheck_radio(uint32_t id) {
+    Control* const other = find(id);
+    if (other != nullptr && other->kind == kind_auto_radio) {
+        other->checked = false;
     }
 }
 
 // An auto radio button checks itself and unchecks the other auto radio buttons of its
-// group. As on the window system, the walk through the group skips disabled buttons.
+// group.
 void check_in_group(Control& radio) {
-    for (uint32_t i = 0; i < dialog.control_count; ++i) {
-        Control& other = dialog.controls[i];
-        if (&other != &radio && other.group == radio.group && other.kind == kind_auto_radio &&
-            other.enabled) {
-            other.checked = false;
-        }
-    }
+    radio_group_walk(radio.id, uncheck_radio);
     radio.checked = true;
 }
 
@@ -380,7 +240,7 @@ int32_t menu_index(uint32_t command) {
 }
 
 void type_text(Control& control, const char* text) {
-    for (; *text != '\0' && dialog.focus == control.id && user_can_act(); ++text) {
+    for (; *text != '\0' && dialog.focus.focus == control.id && user_can_act(); ++text) {
         type_byte(control, *text);
     }
 }
@@ -411,8 +271,8 @@ void memory_backspace(uint32_t id, uint32_t count) {
         return;
     }
     click_into(*control);
-    for (; count > 0 && dialog.focus == id && user_can_act(); --count) {
-        const uint32_t length = static_cast<uint32_t>(std::strlen(control->text));
+    for (; count > 0 && dialog.focus.focus == id && user_can_act(); --count) {
+        const uint32_t length = static_cast<uint32_t>(std::strlen(control->box.text));
         if (length == 0) {
             return; // Backspace on an empty text changes nothing and says nothing
         }
@@ -426,12 +286,12 @@ void memory_replace(uint32_t id, const char* text) {
         return;
     }
     click_into(*control);
-    if (dialog.focus != id) {
+    if (dialog.focus.focus != id) {
         return;
     }
     // Selecting says nothing; the first byte typed (or Delete) replaces the selection.
     if (*text == '\0') {
-        if (control->text[0] != '\0') {
+        if (control->box.text[0] != '\0') {
             replace_all(*control, "", 0);
         }
         return;
@@ -446,7 +306,7 @@ void memory_paste(uint32_t id, const char* text) {
         return;
     }
     click_into(*control);
-    if (dialog.focus != id || (*text == '\0' && control->text[0] == '\0')) {
+    if (dialog.focus.focus != id || (*text == '\0' && control->box.text[0] == '\0')) {
         return;
     }
     replace_all(*control, text, static_cast<uint32_t>(std::strlen(text)));
@@ -455,7 +315,7 @@ void memory_paste(uint32_t id, const char* text) {
 bool memory_choose(uint32_t id, const char* text) {
     Control* const control = find(id);
     if (control == nullptr || control->kind != kind_drop_down_combo ||
-        find_item(*control, text) == no_selection) {
+        combo_find_item(control->box, text) == no_selection) {
         return false;
     }
     if (reachable(id) == nullptr) {
@@ -463,23 +323,12 @@ bool memory_choose(uint32_t id, const char* text) {
     }
     open_list(*control);
     // The user clicks the item as the open list shows it.
-    const int32_t index = find_item(*control, text);
+    const int32_t index = combo_find_item(control->box, text);
     if (index == no_selection) {
-        notify(id, notify_sel_end_cancel);
-        notify(id, notify_close_up);
-        return true;
+        combo_close_unchosen(control->box, true, notify);
+    } else {
+        combo_choose(control->box, index, notify);
     }
-    control->selection = index;
-    notify(id, notify_sel_end_ok);
-    notify(id, notify_close_up);
-    notify(id, notify_sel_change);
-    // Only now does the edit show the item that is selected at this moment.
-    const int32_t chosen = control->selection;
-    copy_text(control->text, chosen >= 0 && static_cast<uint32_t>(chosen) < control->item_count
-                                 ? control->items[chosen]
-                                 : "");
-    control->text_from_choice = true;
-    control->text_by_program = false;
     return true;
 }
 
@@ -489,8 +338,7 @@ void memory_dropdown(uint32_t id) {
         return;
     }
     open_list(*control);
-    notify(id, notify_sel_end_cancel);
-    notify(id, notify_close_up);
+    combo_close_unchosen(control->box, true, notify);
 }
 
 void memory_click(uint32_t id) {
@@ -547,22 +395,23 @@ void memory_close_box() {
 
 const char* memory_field_text(uint32_t id) {
     const Control* const control = find(id);
-    return control != nullptr ? control->text : "";
+    return control != nullptr ? control->box.text : "";
 }
 
 uint32_t memory_list_count(uint32_t id) {
     const Control* const control = find(id);
-    return control != nullptr ? control->item_count : 0;
+    return control != nullptr ? control->box.item_count : 0;
 }
 
 const char* memory_list_item(uint32_t id, uint32_t index) {
     const Control* const control = find(id);
-    return control != nullptr && index < control->item_count ? control->items[index] : nullptr;
+    return control != nullptr && index < control->box.item_count ? control->box.items[index]
+                                                                 : nullptr;
 }
 
 int32_t memory_selection(uint32_t id) {
     const Control* const control = find(id);
-    return control != nullptr ? control->selection : no_selection;
+    return control != nullptr ? control->box.selection : no_selection;
 }
 
 bool memory_checked(uint32_t id) {
@@ -581,12 +430,12 @@ bool memory_menu_checked(uint32_t command) {
 }
 
 uint32_t memory_focus_owner() {
-    return dialog.focus;
+    return dialog.focus.focus;
 }
 
 bool memory_written_by_program(uint32_t id) {
     const Control* const control = find(id);
-    return control != nullptr && control->text_by_program;
+    return control != nullptr && control->box.text_by_program;
 }
 
 uint32_t memory_message_count() {
@@ -638,9 +487,12 @@ PlatformHandle platform_create_dialog(DialogProcedure procedure) {
     if (procedure == nullptr) {
         return no_handle;
     }
-    // A new calculator run: whatever an earlier run left open ends with it.
+    // A new calculator run: whatever an earlier run left open ends with it. The controls
+    // are made anew by build_controls; their texts and lists (most of the dialog's 200 KB)
+    // need no clearing, as nothing reads past a terminator or an item count.
     memory_close_files();
-    std::memset(&dialog, 0, sizeof dialog);
+    std::memset(&dialog, 0, offsetof(Dialog, controls));
+    std::memset(dialog.menu_checks, 0, sizeof dialog.menu_checks);
     build_controls();
     dialog.procedure = procedure;
     dialog.created = true;
@@ -693,8 +545,8 @@ uint32_t platform_get_field_text(uint32_t id, char* buffer, uint32_t size) {
     const Control* const control = find(id);
     uint32_t length = 0;
     if (control != nullptr) {
-        for (; length + 1 < size && control->text[length] != '\0'; ++length) {
-            buffer[length] = control->text[length];
+        for (; length + 1 < size && control->box.text[length] != '\0'; ++length) {
+            buffer[length] = control->box.text[length];
         }
     }
     buffer[length] = '\0';
@@ -704,42 +556,21 @@ uint32_t platform_get_field_text(uint32_t id, char* buffer, uint32_t size) {
 void platform_set_field_text(uint32_t id, const char* text) {
     Control* const control = find(id);
     if (control != nullptr) {
-        copy_text(control->text, text);
-        control->text_by_program = true;
+        combo_set_text(control->box, text);
     }
 }
 
 void platform_list_reset(uint32_t id) {
     Control* const control = find(id);
     if (is_combo(control)) {
-        control->item_count = 0;
-        control->selection = no_selection;
-        control->text[0] = '\0';
-        control->text_by_program = true;
+        combo_reset(control->box);
     }
 }
 
 void platform_list_add(uint32_t id, const char* text) {
     Control* const control = find(id);
-    if (!is_combo(control) || control->item_count == list_capacity) {
-        return;
-    }
-    uint32_t index = control->item_count;
-    if (control->sorted) {
-        index = 0; // after every item that sorts before it or equal to it
-        while (index < control->item_count &&
-               compare_ignoring_case(control->items[index], text) <= 0) {
-            ++index;
-        }
-    }
-    for (uint32_t i = control->item_count; i > index; --i) {
-        std::memcpy(control->items[i], control->items[i - 1], text_capacity);
-    }
-    copy_text(control->items[index], text);
-    ++control->item_count;
-    // The selected item stays selected; its index moves with it.
-    if (control->selection >= static_cast<int32_t>(index)) {
-        ++control->selection;
+    if (is_combo(control)) {
+        combo_add(control->box, text);
     }
 }
 
@@ -753,7 +584,7 @@ bool platform_list_item_text(uint32_t id, int32_t index, char* buffer) {
     if (item == nullptr) {
         return false;
     }
-    copy_text(buffer, item);
+    combo_copy_text(buffer, item);
     return true;
 }
 

@@ -19,8 +19,8 @@
 // Usage: edit_width_probe [check]
 // With "check" it compares what it measured with the tables of the in-memory dialog and
 // exits with 1 on a difference (each difference printed as "differs ...").
-#include "platform/memory/edit_font_widths.h"
-#include "platform/memory/edit_width.h"
+#include "platform/shared/edit_font_widths.h"
+#include "platform/shared/edit_width.h"
 #include "shell/dialog_layout.h"
 
 #include <windows.h>

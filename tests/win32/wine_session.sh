@@ -9,6 +9,8 @@ set -euo pipefail
 action=$1
 dir=$(mkdir -p "$2" && cd "$2" && pwd)
 env_file=$dir/session.env
+# shellcheck source=tests/xvfb_display.sh
+source "$(dirname "$0")/../xvfb_display.sh"
 
 stop() {
   if [ -f "$env_file" ]; then
@@ -16,33 +18,9 @@ stop() {
     source "$env_file"
     WINEPREFIX=$WINEPREFIX wineserver -k >/dev/null 2>&1 || true
     WINEPREFIX=$WINEPREFIX timeout 20 wineserver -w >/dev/null 2>&1 || true
-    if [ -n "${XVFB_PID:-}" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
-      kill "$XVFB_PID" 2>/dev/null || true
-      for _ in $(seq 50); do kill -0 "$XVFB_PID" 2>/dev/null || break; sleep 0.1; done
-    fi
+    stop_display "${XVFB_PID:-}"
     rm -rf "$WINEPREFIX" "$env_file"
   fi
-}
-
-start_display() {
-  local number
-  for number in $(seq 91 140); do
-    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
-    setsid Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp \
-      </dev/null >"$dir/xvfb.log" 2>&1 &
-    local pid=$!
-    for _ in $(seq 100); do
-      if xdpyinfo -display ":$number" >/dev/null 2>&1; then
-        echo "$number $pid"
-        return 0
-      fi
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$pid" 2>/dev/null || true
-  done
-  echo "no free X display number between 91 and 140" >&2
-  return 1
 }
 
 case $action in

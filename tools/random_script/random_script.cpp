@@ -21,12 +21,12 @@
 #include "engine/calculator_state.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/fault/fault_file_system.h"
-#include "platform/memory/edit_width.h"
 #include "platform/memory/memory_dialog.h"
+#include "platform/shared/edit_width.h"
+#include "platform/shared/text_encoding.h"
 #include "settings/settings_file.h"
 #include "shell/control_ids.h"
 #include "tools/random_script/random_actions.h"
-#include "tools/vidomat_script/text_encoding.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,10 +1,10 @@
 #include "tools/vidomat_script/script_runner.h"
 
+#include "platform/shared/text_encoding.h"
 #include "settings/settings_file.h"
 #include "shell/control_ids.h"
 #include "tools/vidomat_script/driven_dialog.h"
 #include "tools/vidomat_script/snapshot.h"
-#include "tools/vidomat_script/text_encoding.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,8 +3,8 @@
 // 0x20 to 0xFF of Windows-1252, as GetTextExtentPoint32A gives them with the edit field's
 // own font (WM_GETFONT) selected, measured under Wine 8 on the real dialog. The font has
 // no kerning: the extent of a whole text is the sum of its characters' advances.
-#ifndef VIDOMAT_PLATFORM_MEMORY_EDIT_FONT_WIDTHS_H
-#define VIDOMAT_PLATFORM_MEMORY_EDIT_FONT_WIDTHS_H
+#ifndef VIDOMAT_PLATFORM_SHARED_EDIT_FONT_WIDTHS_H
+#define VIDOMAT_PLATFORM_SHARED_EDIT_FONT_WIDTHS_H
 
 #include <cstdint>
 

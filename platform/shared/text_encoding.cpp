@@ -1,4 +1,4 @@
-#include "tools/vidomat_script/text_encoding.h"
+#include "platform/shared/text_encoding.h"
 
 #include <cstdint>
 

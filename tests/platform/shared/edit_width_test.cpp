@@ -1,6 +1,6 @@
 // The widths the in-memory dialog gives the edit fields and their font, as measured on
 // the real dialog under Wine.
-#include "platform/memory/edit_width.h"
+#include "platform/shared/edit_width.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +64,28 @@ TEST(EditWidth, TextsMeasureAsTheSumOfTheirCharacters) {
     };
     for (const auto& t : laid_out) {
         EXPECT_EQ(edit_text_width(t.text, std::strlen(t.text)), t.width) << t.text;
+    }
+}
+
+TEST(EditWidth, AnInsertionLosesItsLastCharactersUntilTheTextFits) {
+    const struct {
+        const char* text; // after the change
+        uint32_t start;
+        uint32_t count;
+        uint32_t limit;
+        uint32_t kept;
+    } cases[] = {
+        {"0000", 0, 4, 18, 3},       // "000" fills 18 pixels
+        {"000\xAD  0", 3, 4, 18, 3}, // the soft hyphen and its blanks take no room
+        {"00\xAD 0 ", 2, 4, 18, 3},  // a blank after "0" does
+        {"0\xAD"
+         "0 0",
+         1, 2, 12, 1},                         // " 0" after the insertion follows the soft hyphen
+        {"4,7 GB Rohling vom", 0, 18, 84, 16}, // "o" and "m" do not fit
+        {"ab", 0, 2, 0, 2},                    // no limit
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(edit_fitting_count(c.text, c.start, c.count, c.limit), c.kept) << c.text;
     }
 }
 

@@ -1,6 +1,7 @@
-// The driver's edges: scripts and snapshots are UTF-8, the program's texts Windows-1252.
-#ifndef VIDOMAT_TOOLS_VIDOMAT_SCRIPT_TEXT_ENCODING_H
-#define VIDOMAT_TOOLS_VIDOMAT_SCRIPT_TEXT_ENCODING_H
+// The edges of the program: its texts are Windows-1252; scripts, snapshots and the Linux
+// toolkit take UTF-8.
+#ifndef VIDOMAT_PLATFORM_SHARED_TEXT_ENCODING_H
+#define VIDOMAT_PLATFORM_SHARED_TEXT_ENCODING_H
 
 #include <string>
 
