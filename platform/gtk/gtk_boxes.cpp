@@ -59,6 +59,11 @@ int run_box(GtkWidget* box, bool modal) {
     gtk_window_set_position(GTK_WINDOW(box), owner != nullptr && gtk_widget_get_visible(owner)
                                                  ? GTK_WIN_POS_CENTER_ON_PARENT
                                                  : GTK_WIN_POS_CENTER);
+    if (!modal) {
+        // The About box stands where its template puts it: 22, 17 units from the top left.
+        gtk_window_set_position(GTK_WINDOW(box), GTK_WIN_POS_NONE);
+        gtk_window_move(GTK_WINDOW(box), 22 * 2, 17 * 2);
+    }
     gtk_window_set_modal(GTK_WINDOW(box), modal ? TRUE : FALSE);
     if (lend_focus_to_box != nullptr) {
         lend_focus_to_box();
