@@ -60,9 +60,9 @@ bool action_over;
 gint64 action_deadline;
 GtkWidget* answered_box;
 uint32_t ticks_since_answer;
-// Where the open list showed its items at the last tick: GTK lays a list out in frames
-// of its own clock, which the X server does not see, so an item is clicked only when it
-// stood at the same place for two ticks.
+// Where the open list or menu showed its items at the last tick: GTK lays them out in
+// frames of its own clock, which the X server does not see, so an item is clicked only
+// when it stood at the same place for two ticks.
 std::string last_list_geometry;
 
 // VIDOMAT_SCRIPT_TRACE=1 in the environment: what the driver does goes to standard error.
@@ -455,6 +455,17 @@ int32_t find_item(uint32_t id, const std::string& text) {
     return -1;
 }
 
+// The widget stands where it stood at the last tick (see last_list_geometry).
+bool standing_still(GtkWidget* widget) {
+    const Point at = centre(widget);
+    const std::string geometry = std::to_string(at.x) + " " + std::to_string(at.y);
+    if (geometry != last_list_geometry) {
+        last_list_geometry = geometry;
+        return false;
+    }
+    return true;
+}
+
 // Clicks the item in the open list; scrolls it into view first with the mouse wheel.
 bool click_item(GtkWidget* list, int32_t index) {
     GtkTreePath* start = nullptr;
@@ -670,7 +681,7 @@ void driven_menu(uint32_t command) {
     }
     run({step([command] { click_widget(gtk_platform_menu_title(command)); }), [command] {
              GtkWidget* const item = gtk_platform_menu_item(command);
-             if (!gtk_widget_get_mapped(item)) {
+             if (!gtk_widget_get_mapped(item) || !standing_still(item)) {
                  return false;
              }
              click_widget(item);
