@@ -3,19 +3,28 @@ SHELL := /bin/bash
 PACKAGES := cmake g++ make pkgconf libgtest-dev libgmock-dev \
   libgtk-3-dev libxtst-dev fonts-liberation2 \
   g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xdotool imagemagick x11-utils \
-  libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1
+  libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1 \
+  dpkg-dev debhelper lintian desktop-file-utils zip unzip
 # The second line builds the Linux program on GTK 3 and drives it with the X test
 # extension (the dialog's font has the metrics of the Windows one); the third builds the
 # Windows program and runs it under Wine on a virtual X display; the fourth holds the X
-# extensions Wine's display driver uses when present.
+# extensions Wine's display driver uses when present; the last makes and checks the
+# packages.
 JOBS ?= 2
 
-.PHONY: test run run-windows deps build build-sanitize build-win32 clean
+.PHONY: test run run-windows deps build build-sanitize build-win32 package clean
 
 test: deps build build-sanitize build-win32
 	cd build && ctest --output-on-failure -j$(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 	cd build-win32 && ctest --output-on-failure
+	packaging/make_packages.sh build-package
+	tests/packaging/check_packages.sh build-package build-win32/vidomat.exe
+
+# The packages a user installs, into build-package/: vidomat_<version>_amd64.deb (the GTK
+# program and vidomat-calc) and vidomat-<version>-win64.zip (vidomat.exe).
+package: deps build-win32
+	packaging/make_packages.sh build-package
 
 # Installs what the build needs when something is missing (Debian, as root).
 deps:
@@ -107,4 +116,4 @@ build-bench:
 	cmake --build build-bench -j$(JOBS) --target vidomat_bench
 
 clean:
-	rm -rf build build-sanitize build-win32 build-fuzz build-bench build-run
+	rm -rf build build-sanitize build-win32 build-package build-run build-fuzz build-bench

@@ -2,7 +2,6 @@
 # the scripts as real X input on the real window. Included by the root CMakeLists.txt.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(GTK3 REQUIRED IMPORTED_TARGET gtk+-3.0)
-pkg_check_modules(XTEST REQUIRED IMPORTED_TARGET x11 xtst)
 add_library(vidomat_platform_gtk STATIC
   platform/gtk/gtk_dialog.cpp
   platform/gtk/gtk_boxes.cpp
@@ -19,11 +18,15 @@ add_executable(vidomat
 target_compile_definitions(vidomat PRIVATE VIDOMAT_VERSION="${PROJECT_VERSION}")
 target_link_libraries(vidomat PRIVATE vidomat_platform_gtk vidomat_core)
 
-add_executable(vidomat-script-gtk
-  tools/vidomat_script/main.cpp
-  tools/vidomat_script/script_runner.cpp
-  tools/vidomat_script/snapshot.cpp
-  tools/vidomat_script/driven_gtk.cpp
-)
-target_link_libraries(vidomat-script-gtk PRIVATE vidomat_platform_gtk vidomat_file_fault vidomat_core
-  PkgConfig::XTEST)
+# The scenario driver belongs to the tests: it needs the X test extension.
+if(VIDOMAT_TESTS)
+  pkg_check_modules(XTEST REQUIRED IMPORTED_TARGET x11 xtst)
+  add_executable(vidomat-script-gtk
+    tools/vidomat_script/main.cpp
+    tools/vidomat_script/script_runner.cpp
+    tools/vidomat_script/snapshot.cpp
+    tools/vidomat_script/driven_gtk.cpp
+  )
+  target_link_libraries(vidomat-script-gtk PRIVATE vidomat_platform_gtk vidomat_file_fault vidomat_core
+    PkgConfig::XTEST)
+endif()

@@ -57,8 +57,7 @@ uint32_t rate_to_display(uint32_t rate, bool in_bytes, uint32_t prefix, MixedNum
     return rate_decimals(prefix);
 }
 
-uint64_t read_size_field(uint32_t id, bool in_bits, uint32_t prefix, MixedNumber& display) {
-    display = parse_decimal_field(id);
+uint64_t scale_size_display(bool in_bits, uint32_t prefix, MixedNumber& display) {
     if (!in_bits) {
         mixed_scale_wide(display, 8);
     }
@@ -68,8 +67,7 @@ uint64_t read_size_field(uint32_t id, bool in_bits, uint32_t prefix, MixedNumber
     return display.whole; // the fraction left over is dropped: rounded down
 }
 
-uint32_t read_rate_field(uint32_t id, bool in_bytes, uint32_t prefix, MixedNumber& display) {
-    display = parse_decimal_field(id);
+uint32_t scale_rate_display(bool in_bytes, uint32_t prefix, MixedNumber& display) {
     if ((display.whole >> 32) != 0) {
         // Too large for a rate: reads as 0.
         display.whole = 0;
@@ -82,6 +80,16 @@ uint32_t read_rate_field(uint32_t id, bool in_bytes, uint32_t prefix, MixedNumbe
         mixed_scale(display, prefix_multiplier(prefix));
     }
     return static_cast<uint32_t>(display.whole);
+}
+
+uint64_t read_size_field(uint32_t id, bool in_bits, uint32_t prefix, MixedNumber& display) {
+    display = parse_decimal_field(id);
+    return scale_size_display(in_bits, prefix, display);
+}
+
+uint32_t read_rate_field(uint32_t id, bool in_bytes, uint32_t prefix, MixedNumber& display) {
+    display = parse_decimal_field(id);
+    return scale_rate_display(in_bytes, prefix, display);
 }
 
 namespace {

@@ -37,6 +37,11 @@ uint32_t quantity_prefix(Quantity quantity);
 // Stored value -> display value; returns the decimals to show it with.
 uint32_t size_to_display(uint64_t bits, bool in_bits, uint32_t prefix, MixedNumber& display);
 uint32_t rate_to_display(uint32_t rate, bool in_bytes, uint32_t prefix, MixedNumber& display);
+// A value read from a field's text, in the field's unit -> stored value, rounded down;
+// `display` receives the scaled value. A rate whose whole part needs more than 32 bits
+// reads as 0.
+uint64_t scale_size_display(bool in_bits, uint32_t prefix, MixedNumber& display);
+uint32_t scale_rate_display(bool in_bytes, uint32_t prefix, MixedNumber& display);
 // A field's text -> stored value, rounded down; `display` receives the scaled value.
 uint64_t read_size_field(uint32_t id, bool in_bits, uint32_t prefix, MixedNumber& display);
 uint32_t read_rate_field(uint32_t id, bool in_bytes, uint32_t prefix, MixedNumber& display);

@@ -220,7 +220,7 @@ void require_fields_show_values() {
 // next 296 bytes of the input, so the actions also play on restored choices and values.
 // Otherwise the program starts as on a first run, without a file.
 void start_from_settings(FuzzInput& input) {
-    std::remove(settings_file_name);
+    memory_file_remove(settings_file_name);
     if ((input.byte() & 1) == 0) {
         return;
     }
@@ -228,9 +228,7 @@ void start_from_settings(FuzzInput& input) {
     for (uint32_t i = 4; i < settings_record_size; ++i) {
         record[i] = input.byte();
     }
-    FILE* const file = std::fopen(settings_file_name, "wb");
-    require(file != nullptr && std::fwrite(record, 1, sizeof record, file) == sizeof record);
-    std::fclose(file);
+    require(memory_file_put(settings_file_name, record, sizeof record));
     trace(Action{"file", 0, "(a record from the input)", 0});
 }
 
@@ -294,8 +292,7 @@ void require_restored(const Remembered& r) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static WorkFolder folder;
-    folder.enter();
+    use_memory_files();
     memory_forget_messages();
     FuzzInput input(data, size);
     start_from_settings(input);
@@ -317,6 +314,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             require_restored(remembered);
         }
     }
-    folder.leave();
     return 0;
 }

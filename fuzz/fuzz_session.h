@@ -1,50 +1,23 @@
-// What the fuzz targets that run the whole calculator share: a working folder of their
-// own for the settings file, and the invariants of the calculator state.
+// What the fuzz targets that run the whole calculator share: the settings file in memory,
+// and the invariants of the calculator state.
 #ifndef VIDOMAT_FUZZ_FUZZ_SESSION_H
 #define VIDOMAT_FUZZ_FUZZ_SESSION_H
 
 #include "engine/calculator_state.h"
 #include "fuzz/read_back_check.h"
-#include "settings/settings_file.h"
+#include "platform/file_system.h"
+#include "platform/memory/memory_file_system.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <string>
-#include <unistd.h>
 
-// The process works in a folder of its own under /tmp (made at the first input, removed
-// at exit) while an input runs, and in the folder it was started in otherwise, so the
-// fuzzer's corpus and crash files land where it was told.
-class WorkFolder {
-  public:
-    WorkFolder() {
-        char name[] = "/tmp/vidomat-fuzz-XXXXXX";
-        require(mkdtemp(name) != nullptr);
-        path() = name;
-        std::atexit([] {
-            std::remove((path() + "/" + settings_file_name).c_str());
-            rmdir(path().c_str());
-        });
-    }
-    void enter() {
-        home_ = open(".", O_RDONLY | O_DIRECTORY);
-        require(home_ >= 0 && chdir(path().c_str()) == 0);
-    }
-    void leave() {
-        require(fchdir(home_) == 0);
-        close(home_);
-    }
-
-  private:
-    static std::string& path() {
-        static std::string folder;
-        return folder;
-    }
-    int home_ = -1;
-};
+// The settings file lives in memory while the fuzzer runs: no disk, no heap, and nothing
+// left behind. Called at the start of every input; the file system goes in use before
+// the first start puts the failure layer on top of it.
+inline void use_memory_files() {
+    static const bool in_use = file_system_use(&memory_file_system) != nullptr;
+    (void)in_use;
+}
 
 // Holds whatever the program did: the video factor is a proper fraction of at least
 // 1/1, no bit of mode_flags outside the choices is set, every medium text ends in its

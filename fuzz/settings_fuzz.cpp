@@ -10,8 +10,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -28,16 +26,15 @@ uint32_t word_at(const std::string& bytes, uint32_t offset) {
 }
 
 std::string file_content() {
-    std::ifstream file(settings_file_name, std::ios::binary);
-    require(file.good());
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    const uint8_t* bytes = nullptr;
+    uint32_t size = 0;
+    require(memory_file_get(settings_file_name, &bytes, &size));
+    return std::string(reinterpret_cast<const char*>(bytes), size);
 }
 
 void run(const std::string& before) {
-    {
-        std::ofstream file(settings_file_name, std::ios::binary | std::ios::trunc);
-        require(file.write(before.data(), static_cast<std::streamsize>(before.size())).good());
-    }
+    require(
+        memory_file_put(settings_file_name, before.data(), static_cast<uint32_t>(before.size())));
     memory_forget_messages();
     require(start_calculator() && memory_dialog_shown());
     require_state_invariants();
@@ -79,12 +76,10 @@ void run(const std::string& before) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static WorkFolder folder;
     if (size > max_file_size) {
         return 0;
     }
-    folder.enter();
+    use_memory_files();
     run(std::string(reinterpret_cast<const char*>(data), size));
-    folder.leave();
     return 0;
 }

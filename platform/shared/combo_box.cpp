@@ -34,9 +34,14 @@ bool begins_with_ignoring_case(const char* text, const char* prefix) {
 
 } // namespace
 
+// Up to the terminator, at most 255 characters; what lies past the terminator is never
+// read, so it is not cleared either.
 void combo_copy_text(char* target, const char* source) {
-    std::strncpy(target, source, combo_text_capacity - 1);
-    target[combo_text_capacity - 1] = '\0';
+    uint32_t length = 0;
+    for (; length < combo_text_capacity - 1 && source[length] != '\0'; ++length) {
+        target[length] = source[length];
+    }
+    target[length] = '\0';
 }
 
 void combo_init(ComboBox& box, uint32_t id, bool sorted, uint32_t width_limit, const char* text) {

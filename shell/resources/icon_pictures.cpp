@@ -47,9 +47,8 @@ struct Picture {
 const double pi = 3.14159265358979323846;
 
 // The disc: dark rim, silver surface with two light reflections, grey hub, hole.
-Colour disc_colour(const Picture& picture, int x, int y) {
-    const double dx = x + 0.5 - picture.centre_x;
-    const double dy = y + 0.5 - picture.centre_y;
+// (dx, dy) is the point's offset from the disc's centre, in pixels.
+Colour disc_colour_at(const Picture& picture, double dx, double dy) {
     const double r = std::sqrt(dx * dx + dy * dy);
     if (r > picture.radius || r < picture.hole_radius) {
         return transparent;
@@ -77,6 +76,11 @@ Colour disc_colour(const Picture& picture, int x, int y) {
         }
     }
     return silver;
+}
+
+// The disc at the centre of pixel (x, y).
+Colour disc_colour(const Picture& picture, int x, int y) {
+    return disc_colour_at(picture, x + 0.5 - picture.centre_x, y + 0.5 - picture.centre_y);
 }
 
 // Bars: a black outline around a lime face with a dark green right edge.
@@ -119,4 +123,72 @@ std::vector<uint8_t> draw_icon_picture(bool large) {
 
 uint32_t icon_picture_size(bool large) {
     return static_cast<uint32_t>((large ? large_picture : small_picture).size);
+}
+
+namespace {
+
+// One sample of the large picture's design at a point in its 32 x 32 pixel grid.
+Colour design_colour(double u, double v) {
+    const Picture& design = large_picture;
+    const double bottom = design.size;
+    for (const Bar& bar : design.bars) {
+        const double left = bar.left;
+        const double right = bar.left + bar.width;
+        if (u < left || u >= right || v < bar.top || v >= bottom) {
+            continue;
+        }
+        if (u < left + 1.0 || u >= right - 1.0 || v < bar.top + 1.0 || v >= bottom - 1.0) {
+            return black;
+        }
+        return u >= right - 2.0 && bar.width > 4 ? dark_green : lime;
+    }
+    return disc_colour_at(design, u - design.centre_x, v - design.centre_y);
+}
+
+} // namespace
+
+std::vector<uint8_t> draw_icon_rgba(uint32_t size) {
+    std::vector<uint8_t> rgba(static_cast<size_t>(size) * size * 4);
+    if (size == icon_picture_size(true) || size == icon_picture_size(false)) {
+        const std::vector<uint8_t> pixels = draw_icon_picture(size == icon_picture_size(true));
+        for (size_t i = 0; i < pixels.size(); ++i) {
+            if (pixels[i] != icon_transparent) {
+                rgba[i * 4] = icon_palette[pixels[i]][0];
+                rgba[i * 4 + 1] = icon_palette[pixels[i]][1];
+                rgba[i * 4 + 2] = icon_palette[pixels[i]][2];
+                rgba[i * 4 + 3] = 0xFF;
+            }
+        }
+        return rgba;
+    }
+    constexpr int samples = 4;
+    const double scale = static_cast<double>(large_picture.size) / size;
+    for (uint32_t y = 0; y < size; ++y) {
+        for (uint32_t x = 0; x < size; ++x) {
+            uint32_t sum[3] = {0, 0, 0};
+            uint32_t covered = 0;
+            for (int sy = 0; sy < samples; ++sy) {
+                for (int sx = 0; sx < samples; ++sx) {
+                    const double u = (x + (sx + 0.5) / samples) * scale;
+                    const double v = (y + (sy + 0.5) / samples) * scale;
+                    const Colour colour = design_colour(u, v);
+                    if (colour == transparent) {
+                        continue;
+                    }
+                    for (int c = 0; c < 3; ++c) {
+                        sum[c] += icon_palette[colour][c];
+                    }
+                    ++covered;
+                }
+            }
+            uint8_t* const pixel = &rgba[(static_cast<size_t>(y) * size + x) * 4];
+            if (covered > 0) {
+                for (int c = 0; c < 3; ++c) {
+                    pixel[c] = static_cast<uint8_t>(sum[c] / covered);
+                }
+                pixel[3] = static_cast<uint8_t>(covered * 255 / (samples * samples));
+            }
+        }
+    }
+    return rgba;
 }

@@ -19,4 +19,10 @@ std::vector<uint8_t> draw_icon_picture(bool large);
 // Its width and height in pixels.
 uint32_t icon_picture_size(bool large);
 
+// The picture at any size in full colour, row by row from the top, 4 bytes a pixel (red,
+// green, blue, alpha): at 16 and 32 pixels the two pictures above as they are; at other
+// sizes the large picture's design drawn anew at that size, each pixel the mean of 4 x 4
+// samples, so that edges stay smooth.
+std::vector<uint8_t> draw_icon_rgba(uint32_t size);
+
 #endif

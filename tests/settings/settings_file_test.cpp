@@ -372,6 +372,13 @@ TEST_F(SettingsFile, EveryFileOperationFailingInTurnLeavesTheOldFileOrTheNewReco
         const uint32_t operations = fault_operation_count() - operations_before;
         const std::string new_content = file_bytes();
         ASSERT_GE(operations, 2u) << start.name; // at least the two opens
+        if (!must_stay) { // without a failure: a whole record, and what lay past it
+            EXPECT_EQ(new_content.substr(0, 4), magic) << start.name;
+            EXPECT_EQ(new_content.size(), old_as_record.size()) << start.name;
+            EXPECT_EQ(new_content.substr(settings_record_size),
+                      old_as_record.substr(settings_record_size))
+                << start.name;
+        }
 
         for (uint32_t n = 1; n <= operations; ++n) {
             for (const uint32_t bytes : bytes_before_failure) {

@@ -90,7 +90,18 @@ std::string number(uint64_t value) {
     return std::to_string(value);
 }
 
-std::string calculator_state() {
+} // namespace
+
+std::string json_string(const std::string& text) {
+    return quoted(text);
+}
+
+std::string snapshot_fields() {
+    return object_of(all_combo_boxes,
+                     [](uint32_t id) { return quoted(driven_field_text(id)); });
+}
+
+std::string snapshot_state() {
     std::string out = "{" + key("mode_flags", true) + number(calc.mode_flags);
     out += key("edit_state") + number(calc.edit_state);
     out += key("max_size_bits") + number(calc.max_size_bits);
@@ -119,16 +130,13 @@ std::string calculator_state() {
     return out + "]}";
 }
 
-} // namespace
-
 std::string snapshot_json() {
     const bool running = driven_running();
     const uint32_t focus = driven_focus_owner();
     std::string out = "{" + key("running", true) + (running ? "true" : "false");
     out += key("exit_code") + (running ? "null" : number(driven_exit_code()));
     out += key("focus") + (running && focus != driven_no_focus ? number(focus) : "null");
-    out += key("fields") +
-           object_of(all_combo_boxes, [](uint32_t id) { return quoted(driven_field_text(id)); });
+    out += key("fields") + snapshot_fields();
     out += key("lists") + object_of(all_combo_boxes, list_items);
     out += key("selection") + object_of(all_combo_boxes, [](uint32_t id) {
                return std::to_string(driven_selection(id));
@@ -142,6 +150,6 @@ std::string snapshot_json() {
     out += key("messages") + message_boxes();
     out += key("about_shown") + number(driven_about_count());
     out += key("settings_file") + settings_file();
-    out += key("state") + calculator_state();
+    out += key("state") + snapshot_state();
     return out + "}";
 }

@@ -8,5 +8,10 @@
 
 // The snapshot line, without its line break.
 std::string snapshot_json();
+// Its "fields" and "state" values, which vidomat-calc --json prints as well.
+std::string snapshot_fields();
+std::string snapshot_state();
+// A Windows-1252 text as a JSON string.
+std::string json_string(const std::string& text);
 
 #endif

@@ -1,0 +1,53 @@
+#include "tools/vidomat_calc/help_text.h"
+
+// The project's version, given by the build.
+#ifndef VIDOMAT_VERSION
+#error "VIDOMAT_VERSION must be defined by the build"
+#endif
+
+const char* const calc_version_text = "vidomat-calc " VIDOMAT_VERSION "\n";
+
+const char* const calc_help_text =
+    "Aufruf: vidomat-calc [OPTION]...\n"
+    "Berechnung von Video-Datenraten: spielt die Eingaben auf dem Dialog des Rechners und\n"
+    "gibt seine Felder aus, mit genau den Zahlen, die der Dialog zeigt.\n"
+    "\n"
+    "Eingaben, in dieser Reihenfolge angewandt (eine fehlende Option ändert nichts):\n"
+    "  --format dvd|frei     Ausgabeformat\n"
+    "  --medium TEXT         Medium aus der Liste, etwa \"4,7 GB\" oder \"700 MB / 80 Min.\"\n"
+    "  --max-size MENGE      max. Datenmenge\n"
+    "  --frames N            Länge in Frames (25 je Sekunde)\n"
+    "  --time STD:MIN:SEK    Länge als Std:Min:Sek (auch Min:Sek oder Sek)\n"
+    "  --audio RATE          Audio-Datenrate; mehrfach angegeben: mehrere Tonspuren,\n"
+    "                        deren Raten zusammengezählt werden\n"
+    "  --reserve MENGE       reservieren\n"
+    "  --margin PROZENT      Sicherheitsreserve in Prozent (unter 100)\n"
+    "  --video RATE          Video-Datenrate: die resultierende Datenmenge folgt daraus\n"
+    "  --video-unit EINHEIT  Einheit der angezeigten Video-Datenrate\n"
+    "  --result-unit EINHEIT Einheit der angezeigten resultierenden Datenmenge\n"
+    "  --settings DATEI      Einstellungen aus DATEI lesen wie aus \"Vidomat.ini\" (sie\n"
+    "                        wird nie geschrieben); ohne diese Option wird keine Datei\n"
+    "                        gelesen oder geschrieben\n"
+    "\n"
+    "Ausgabe (UTF-8):\n"
+    "  (ohne)                die Felder des Dialogs, je Zeile eines\n"
+    "  --json                ein JSON-Objekt: Zusammenfassung in Bits, Bits je Sekunde,\n"
+    "                        Frames und Sekunden, dazu \"fields\" und \"state\"\n"
+    "  --explain             die Rechnung Schritt für Schritt in ganzen Zahlen\n"
+    "  --help                diese Hilfe\n"
+    "  --version             die Version\n"
+    "\n"
+    "MENGE und RATE: eine Zahl, wahlweise direkt oder nach einem Leerzeichen gefolgt von\n"
+    "einer Einheit: B, KB, MB, GB (Bytes) oder b, Kb, Mb, Gb (Bits; bei Raten je Sekunde).\n"
+    "Die Vorsätze K, M und G stehen für 1024, 1024² und 1024³. Eine Zahl sind Ziffern,\n"
+    "wahlweise durch einzelne Leerzeichen gruppiert, mit Nachkommastellen nach Komma oder\n"
+    "Punkt: \"4,7\", \"4.7\", \"4 703 000 000\". Ohne Einheit gilt die Einheit des Feldes.\n"
+    "EINHEIT: B, KB, MB, GB, b, Kb, Mb oder Gb.\n"
+    "\n"
+    "Rückgabewert: 0 es passt; 1 es passt nicht (ohne --video: für Video bleibt nichts;\n"
+    "mit --video: die resultierende Datenmenge übersteigt die max. Datenmenge), die\n"
+    "Ausgabe erscheint trotzdem; 64 falscher Aufruf; 65 ein unbrauchbarer Wert;\n"
+    "66 die Einstellungsdatei ist nicht lesbar oder enthält keine Einstellungen.\n"
+    "\n"
+    "Beispiel:\n"
+    "  vidomat-calc --medium \"4,7 GB\" --time 1:30:00 --audio 224000\n";
