@@ -3,6 +3,7 @@
 #include "platform/gtk/gtk_icons.h"
 #include "platform/platform.h"
 #include "platform/shared/text_encoding.h"
+#include "shell/about_box.h"
 
 #include <string>
 
@@ -162,18 +163,18 @@ void gtk_boxes_run_about_box() {
         watch_about_box();
     }
     GtkWidget* const box = gtk_dialog_new();
-    gtk_window_set_title(GTK_WINDOW(box), "Info");
-    add_title_bar(box, "Info");
+    gtk_window_set_title(GTK_WINDOW(box), ABOUT_BOX_CAPTION);
+    add_title_bar(box, ABOUT_BOX_CAPTION);
     gtk_window_set_resizable(GTK_WINDOW(box), FALSE);
     GtkWidget* const face = gtk_fixed_new();
-    gtk_widget_set_size_request(face, 203 * 2, 69 * 2);
+    gtk_widget_set_size_request(face, ABOUT_BOX_WIDTH * 2, ABOUT_BOX_HEIGHT * 2);
     GdkPixbuf* const picture = gtk_icon_picture(true);
     GtkWidget* const icon = gtk_image_new_from_pixbuf(picture);
     g_object_unref(picture);
     gtk_fixed_put(GTK_FIXED(face), icon, 7 * 2, 22 * 2);
-    GtkWidget* const version = gtk_label_new("Vidomat Version 0.1");
+    GtkWidget* const version = gtk_label_new(ABOUT_BOX_VERSION_TEXT);
     gtk_fixed_put(GTK_FIXED(face), version, 34 * 2, 5 * 2);
-    GtkWidget* const date = gtk_label_new("10.03.2006");
+    GtkWidget* const date = gtk_label_new(ABOUT_BOX_DATE_TEXT);
     gtk_fixed_put(GTK_FIXED(face), date, 34 * 2, 16 * 2);
     GtkWidget* const ok = gtk_button_new_with_label("OK");
     gtk_widget_set_size_request(ok, 30 * 2, 11 * 2);
