@@ -4,6 +4,7 @@
 #include "platform/shared/combo_box.h"
 
 #include "platform/platform.h"
+#include "shell/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ void hear(uint32_t, uint32_t code) {
 }
 
 void fill(std::initializer_list<const char*> items, const char* text) {
-    combo_init(box, 175, false, 0, "");
+    combo_init(box, field_audio_rate, false, 0, "");
     for (const char* item : items) {
         combo_add(box, item);
     }
