@@ -53,10 +53,10 @@ add_custom_command(OUTPUT ${VIDOMAT_RESOURCES}/icon_107.ico ${VIDOMAT_RESOURCES}
 # The compiled resources are kept as a .res file, which the resource test reads, and
 # the very same file is turned into the object that is linked into the programs.
 add_custom_command(OUTPUT ${VIDOMAT_RESOURCES}/vidomat.res
-  COMMAND ${VIDOMAT_WINDRES} -O res -I ${VIDOMAT_RESOURCES}
+  COMMAND ${VIDOMAT_WINDRES} -O res -I ${VIDOMAT_RESOURCES} -I ${CMAKE_SOURCE_DIR}
     ${CMAKE_SOURCE_DIR}/shell/resources/vidomat.rc ${VIDOMAT_RESOURCES}/vidomat.res
   WORKING_DIRECTORY ${VIDOMAT_RESOURCES}
-  DEPENDS ${CMAKE_SOURCE_DIR}/shell/resources/vidomat.rc
+  DEPENDS ${CMAKE_SOURCE_DIR}/shell/resources/vidomat.rc ${CMAKE_SOURCE_DIR}/shell/about_box.h
     ${VIDOMAT_RESOURCES}/calculator_dialog.rc
     ${VIDOMAT_RESOURCES}/icon_107.ico ${VIDOMAT_RESOURCES}/icon_108.ico)
 add_custom_command(OUTPUT ${VIDOMAT_RESOURCES}/vidomat_resources.o

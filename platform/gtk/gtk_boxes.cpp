@@ -3,6 +3,7 @@
 #include "platform/gtk/gtk_icons.h"
 #include "platform/platform.h"
 #include "platform/shared/text_encoding.h"
+#include "shell/about_box.h"
 
 #include <string>
 
@@ -28,24 +29,63 @@ void add_title_bar(GtkWidget* box, const std::string& title) {
     gtk_window_set_titlebar(GTK_WINDOW(box), bar);
 }
 
-int run_box(GtkWidget* box) {
+// A box's own loop, which runs until the box is answered or goes with its owner.
+struct BoxRun {
+    GMainLoop* loop;
+    int response;
+    bool destroyed;
+};
+
+void on_box_response(GtkDialog*, int response, gpointer data) {
+    BoxRun& run = *static_cast<BoxRun*>(data);
+    run.response = response;
+    g_main_loop_quit(run.loop);
+}
+
+void on_box_destroy(GtkWidget*, gpointer data) {
+    BoxRun& run = *static_cast<BoxRun*>(data);
+    run.destroyed = true;
+    g_main_loop_quit(run.loop);
+}
+
+// Shows the box and runs its loop until it is answered. A modal box (the message boxes,
+// task modal) keeps the dialog from input meanwhile; the About box, owned by the hidden
+// frame window, leaves the dialog usable, and goes when the dialog closes.
+int run_box(GtkWidget* box, bool modal) {
     if (owner != nullptr) {
         gtk_window_set_transient_for(GTK_WINDOW(box), GTK_WINDOW(owner));
+        gtk_window_set_destroy_with_parent(GTK_WINDOW(box), TRUE);
     }
     // Over the dialog while it shows, else in the middle of the screen.
     gtk_window_set_position(GTK_WINDOW(box), owner != nullptr && gtk_widget_get_visible(owner)
                                                  ? GTK_WIN_POS_CENTER_ON_PARENT
                                                  : GTK_WIN_POS_CENTER);
-    gtk_window_set_modal(GTK_WINDOW(box), TRUE);
+    if (!modal) {
+        // The About box stands where its template puts it: 22, 17 units from the top left.
+        gtk_window_set_position(GTK_WINDOW(box), GTK_WIN_POS_NONE);
+        gtk_window_move(GTK_WINDOW(box), 22 * 2, 17 * 2);
+    }
+    gtk_window_set_modal(GTK_WINDOW(box), modal ? TRUE : FALSE);
     if (lend_focus_to_box != nullptr) {
         lend_focus_to_box();
     }
+    BoxRun run = {g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE, false};
+    const gulong response_handler =
+        g_signal_connect(box, "response", G_CALLBACK(on_box_response), &run);
+    const gulong destroy_handler =
+        g_signal_connect(box, "destroy", G_CALLBACK(on_box_destroy), &run);
     GtkWidget* const outer = open_box;
     open_box = box;
-    const int response = gtk_dialog_run(GTK_DIALOG(box));
+    gtk_widget_show(box);
+    g_main_loop_run(run.loop);
     open_box = outer;
-    gtk_widget_destroy(box);
-    return response;
+    g_main_loop_unref(run.loop);
+    if (!run.destroyed) {
+        g_signal_handler_disconnect(box, response_handler);
+        g_signal_handler_disconnect(box, destroy_handler);
+        gtk_widget_destroy(box);
+    }
+    return run.response;
 }
 
 } // namespace
@@ -109,7 +149,7 @@ uint32_t gtk_boxes_message_box(const char* text, const char* caption, uint32_t s
     G_GNUC_END_IGNORE_DEPRECATIONS
     gtk_button_box_set_layout(GTK_BUTTON_BOX(buttons), GTK_BUTTONBOX_CENTER);
     gtk_container_set_border_width(GTK_CONTAINER(buttons), 6);
-    const int response = run_box(box);
+    const int response = run_box(box, true);
     if (!yes_no) {
         return answer_ok;
     }
@@ -123,18 +163,18 @@ void gtk_boxes_run_about_box() {
         watch_about_box();
     }
     GtkWidget* const box = gtk_dialog_new();
-    gtk_window_set_title(GTK_WINDOW(box), "Info");
-    add_title_bar(box, "Info");
+    gtk_window_set_title(GTK_WINDOW(box), ABOUT_BOX_CAPTION);
+    add_title_bar(box, ABOUT_BOX_CAPTION);
     gtk_window_set_resizable(GTK_WINDOW(box), FALSE);
     GtkWidget* const face = gtk_fixed_new();
-    gtk_widget_set_size_request(face, 203 * 2, 69 * 2);
+    gtk_widget_set_size_request(face, ABOUT_BOX_WIDTH * 2, ABOUT_BOX_HEIGHT * 2);
     GdkPixbuf* const picture = gtk_icon_picture(true);
     GtkWidget* const icon = gtk_image_new_from_pixbuf(picture);
     g_object_unref(picture);
     gtk_fixed_put(GTK_FIXED(face), icon, 7 * 2, 22 * 2);
-    GtkWidget* const version = gtk_label_new("Vidomat Version 0.1");
+    GtkWidget* const version = gtk_label_new(ABOUT_BOX_VERSION_TEXT);
     gtk_fixed_put(GTK_FIXED(face), version, 34 * 2, 5 * 2);
-    GtkWidget* const date = gtk_label_new("10.03.2006");
+    GtkWidget* const date = gtk_label_new(ABOUT_BOX_DATE_TEXT);
     gtk_fixed_put(GTK_FIXED(face), date, 34 * 2, 16 * 2);
     GtkWidget* const ok = gtk_button_new_with_label("OK");
     gtk_widget_set_size_request(ok, 30 * 2, 11 * 2);
@@ -150,5 +190,5 @@ void gtk_boxes_run_about_box() {
     gtk_widget_show_all(face);
     gtk_widget_grab_default(ok);
     gtk_widget_grab_focus(ok);
-    run_box(box);
+    run_box(box, false);
 }

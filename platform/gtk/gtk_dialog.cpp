@@ -332,6 +332,8 @@ void show_list(Control& control) {
                     top + allocation.y + allocation.height);
     gtk_widget_show_all(dialog.popup);
     show_list_selection(control);
+    // The open list's edit text is selected, so that typing replaces it.
+    gtk_editable_select_region(GTK_EDITABLE(control.entry), 0, -1);
     dialog.popup_owner = &control;
     if (dialog.popup_line_height == list_line_height) {
         g_idle_add(fit_list, nullptr);

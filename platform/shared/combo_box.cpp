@@ -49,6 +49,7 @@ void combo_init(ComboBox& box, uint32_t id, bool sorted, uint32_t width_limit, c
     box.id = id;
     box.sorted = sorted;
     box.selection = combo_no_selection;
+    box.selection_at_open = combo_no_selection;
     box.width_limit = width_limit;
     combo_copy_text(box.text, text);
 }
@@ -61,6 +62,7 @@ void combo_set_text(ComboBox& box, const char* text) {
 void combo_reset(ComboBox& box) {
     box.item_count = 0;
     box.selection = combo_no_selection;
+    box.selection_at_open = combo_no_selection;
     box.text[0] = '\0';
     box.text_by_program = true;
 }
@@ -171,7 +173,9 @@ void combo_choose(ComboBox& box, int32_t index, ComboNotify notify) {
 
 void combo_close_unchosen(ComboBox& box, bool with_mouse, ComboNotify notify) {
     if (with_mouse) {
-        box.selection = box.selection_at_open;
+        box.selection = box.selection_at_open < static_cast<int32_t>(box.item_count)
+                            ? box.selection_at_open
+                            : combo_no_selection;
     }
     notify(box.id, notify_sel_end_cancel);
     notify(box.id, notify_close_up);

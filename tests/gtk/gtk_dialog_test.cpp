@@ -199,4 +199,40 @@ TEST_F(GtkDialogTest, KeysStepThroughTheList) {
     EXPECT_EQ(gtk_platform_open_list(field_audio_rate), nullptr);
 }
 
+// The About box takes the focus (10, 4) but leaves the dialog usable while it is open: a
+// click into another field gives the focus back first (3), then moves it (10, 4, 3).
+TEST_F(GtkDialogTest, TheAboutBoxLeavesTheDialogUsable) {
+    click(gtk_platform_entry(field_length), 4);
+    received.clear();
+    bool box_was_open = false;
+    struct Visit {
+        bool* box_was_open;
+    } visit = {&box_was_open};
+    g_timeout_add(
+        50,
+        [](gpointer data) -> gboolean {
+            GtkWidget* const box = gtk_platform_open_box();
+            *static_cast<Visit*>(data)->box_was_open = box != nullptr;
+            click(gtk_platform_entry(field_result_size), 4);
+            if (box != nullptr) {
+                gtk_dialog_response(GTK_DIALOG(box), GTK_RESPONSE_OK);
+            }
+            return G_SOURCE_REMOVE;
+        },
+        &visit);
+    platform_run_about_box();
+    settle();
+    EXPECT_TRUE(box_was_open);
+    const std::vector<Notification> expected = {
+        {field_length, notify_sel_end_cancel, "90 000", -1},
+        {field_length, notify_kill_focus, "90 000", -1},
+        {field_length, notify_set_focus, "90 000", -1},
+        {field_length, notify_sel_end_cancel, "90 000", -1},
+        {field_length, notify_kill_focus, "90 000", -1},
+        {field_result_size, notify_set_focus, "", -1},
+    };
+    EXPECT_EQ(received, expected);
+    EXPECT_EQ(gtk_platform_open_box(), nullptr);
+}
+
 } // namespace

@@ -76,6 +76,10 @@ wait "$program" || status=$?
 
 echo "--- $(basename "$zip")"
 unzip -l "$zip"
-unzip -Z1 "$zip" | grep -qx vidomat.exe || fail "the zip does not list vidomat.exe"
-unzip -p "$zip" vidomat.exe | cmp -s - "$exe" || fail "the zip's vidomat.exe is not $exe"
+# Listings are read whole before they are searched: grep -q would stop reading early and
+# make the lister fail on a closed pipe.
+listing=$(unzip -Z1 "$zip")
+grep -qx vidomat.exe <<<"$listing" || fail "the zip does not list vidomat.exe"
+unzip -p "$zip" vidomat.exe >"$work/vidomat.exe"
+cmp -s "$work/vidomat.exe" "$exe" || fail "the zip's vidomat.exe is not $exe"
 echo "packages checked"

@@ -1,5 +1,7 @@
 #include "shell/dialog_layout.h"
 
+#include "shell/control_ids.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -43,13 +45,11 @@ TEST(DialogLayout, RadioGroupsFollowTheGroupStyleInCreationOrder) {
             radio_groups.push_back(group);
         }
     }
-    const std::vector<Ids> expected = {{1189, 1190, 1192, 1193},
-                                       {1198, 1199},
-                                       {1201, 1202},
-                                       {1205, 1206},
-                                       {1204, 1203},
-                                       {1212, 1208},
-                                       {1215, 1216}};
+    const std::vector<Ids> expected = {
+        {radio_dvd, radio_vcd, radio_svcd, radio_free}, {radio_frames, radio_time},
+        {radio_max_size_bytes, radio_max_size_bits},    {radio_result_bytes, radio_result_bits},
+        {radio_audio_bytes, radio_audio_bits},          {radio_video_bytes, radio_video_bits},
+        {radio_reserve_bytes, radio_reserve_bits}};
     EXPECT_EQ(radio_groups, expected);
 }
 
@@ -61,7 +61,7 @@ TEST(DialogLayout, ControlsNoBehaviourTestWouldMiss) {
     EXPECT_EQ(controls_where([](const ControlLayout& c) {
                   return c.id != -1 && (c.style & style_disabled) != 0;
               }),
-              (Ids{1190, 1192, 183}));
+              (Ids{radio_vcd, radio_svcd, field_chapters}));
     EXPECT_EQ(controls_where([](const ControlLayout& c) {
                   return (c.control_class == class_combo_box) != (c.extended_style == 0x10);
               }),

@@ -60,6 +60,10 @@ bool action_over;
 gint64 action_deadline;
 GtkWidget* answered_box;
 uint32_t ticks_since_answer;
+// Where the open list or menu showed its items at the last tick: GTK lays them out in
+// frames of its own clock, which the X server does not see, so an item is clicked only
+// when it stood at the same place for two ticks.
+std::string last_list_geometry;
 
 // VIDOMAT_SCRIPT_TRACE=1 in the environment: what the driver does goes to standard error.
 const bool tracing = std::getenv("VIDOMAT_SCRIPT_TRACE") != nullptr;
@@ -388,6 +392,7 @@ gboolean tick(gpointer) {
 // Runs the program's loop until the action is over or the program ended.
 void run(std::deque<Step> action) {
     steps = std::move(action);
+    last_list_geometry.clear();
     action_over = false;
     action_deadline = g_get_monotonic_time() + action_time_limit;
     const guint timer =
@@ -450,6 +455,17 @@ int32_t find_item(uint32_t id, const std::string& text) {
     return -1;
 }
 
+// The widget stands where it stood at the last tick (see last_list_geometry).
+bool standing_still(GtkWidget* widget) {
+    const Point at = centre(widget);
+    const std::string geometry = std::to_string(at.x) + " " + std::to_string(at.y);
+    if (geometry != last_list_geometry) {
+        last_list_geometry = geometry;
+        return false;
+    }
+    return true;
+}
+
 // Clicks the item in the open list; scrolls it into view first with the mouse wheel.
 bool click_item(GtkWidget* list, int32_t index) {
     GtkTreePath* start = nullptr;
@@ -470,10 +486,19 @@ bool click_item(GtkWidget* list, int32_t index) {
     gdk_window_get_origin(gtk_tree_view_get_bin_window(GTK_TREE_VIEW(list)), &left, &top);
     GtkAllocation allocation;
     gtk_widget_get_allocation(list, &allocation);
+    const std::string geometry = std::to_string(first) + " " + std::to_string(last) + " " +
+                                 std::to_string(cell.y) + " " + std::to_string(cell.height) + " " +
+                                 std::to_string(left) + " " + std::to_string(top) + " " +
+                                 std::to_string(allocation.height);
+    if (geometry != last_list_geometry) {
+        last_list_geometry = geometry;
+        return false;
+    }
     const bool whole = index > first && index < last;
     if (!whole && !(index >= first && index <= last && cell.y >= 0 &&
                     cell.y + cell.height <= allocation.height)) {
         click_at(centre(list), index <= first ? 4 : 5);
+        last_list_geometry.clear();
         return false;
     }
     click_at(Point{left + cell.x + cell.width / 2, top + cell.y + cell.height / 2});
@@ -656,7 +681,7 @@ void driven_menu(uint32_t command) {
     }
     run({step([command] { click_widget(gtk_platform_menu_title(command)); }), [command] {
              GtkWidget* const item = gtk_platform_menu_item(command);
-             if (!gtk_widget_get_mapped(item)) {
+             if (!gtk_widget_get_mapped(item) || !standing_still(item)) {
                  return false;
              }
              click_widget(item);

@@ -1,6 +1,7 @@
 // The widths the in-memory dialog gives the edit fields and their font, as measured on
 // the real dialog under Wine.
 #include "platform/shared/edit_width.h"
+#include "shell/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,21 @@ TEST(EditWidth, OnlyDropDownsWithoutAutomaticScrollingHaveALimit) {
         uint32_t id;
         uint32_t limit;
     } fields[] = {
-        {172, 18}, {176, 18}, {178, 18}, {179, 18}, {180, 18}, {174, 84}, // 27 and 71 units
-        {175, 0},  {181, 0},  {169, 0},  {168, 0},  {183, 0},             // CBS_AUTOHSCROLL
-        {1189, 0}, {1001, 0}, {0, 0},    {9999, 0},                       // no combo boxes
+        {selector_max_size, 18},
+        {selector_audio, 18},
+        {selector_result, 18},
+        {selector_reserve, 18},
+        {selector_video, 18},
+        {field_medium, 84}, // 27 and 71 units
+        {field_audio_rate, 0},
+        {field_optimise, 0},
+        {field_length, 0},
+        {field_video_rate, 0},
+        {field_chapters, 0}, // CBS_AUTOHSCROLL
+        {radio_dvd, 0},
+        {group_output_format, 0},
+        {0, 0},
+        {9999, 0}, // no combo boxes
     };
     for (const auto& field : fields) {
         EXPECT_EQ(edit_width_limit(field.id), field.limit) << field.id;

@@ -5,6 +5,7 @@
 #include "calculator_fixture.h"
 #include "program_run.h"
 #include "remembered_record.h"
+#include "shell/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -145,8 +146,8 @@ Scenario random_scenario(Generator& generate) {
             listed ? "choose 174 " + medium + "\n" : "paste 174 " + medium + "\nkey enter\n";
     }
     if (generate.chance(40)) {
-        add_quantity(scenario, generate, "--max-size", 20000, {0, 1, 2, 3, 4, 5, 6, 7}, 170, 1201,
-                     1202, 172);
+        add_quantity(scenario, generate, "--max-size", 20000, {0, 1, 2, 3, 4, 5, 6, 7},
+                     field_max_size, radio_max_size_bytes, radio_max_size_bits, selector_max_size);
     }
     if (generate.chance(50)) {
         if (generate.chance(50)) {
@@ -170,7 +171,8 @@ Scenario random_scenario(Generator& generate) {
         audio_sum += bits_of(value);
         if (tracks == 1) {
             if (value.unit >= 0) {
-                set_unit(scenario.script, value.unit, 1204, 1203, 176);
+                set_unit(scenario.script, value.unit, radio_audio_bytes, radio_audio_bits,
+                         selector_audio);
             }
             scenario.script += "paste 175 " + value.field_text + "\nkey enter\n";
         }
@@ -180,8 +182,8 @@ Scenario random_scenario(Generator& generate) {
             "click 1203\nchoose 176 b\npaste 175 " + std::to_string(audio_sum) + "\nkey enter\n";
     }
     if (generate.chance(30)) {
-        add_quantity(scenario, generate, "--reserve", 300, {0, 1, 2, 3, 4, 5, 6, 7}, 177, 1215,
-                     1216, 179);
+        add_quantity(scenario, generate, "--reserve", 300, {0, 1, 2, 3, 4, 5, 6, 7}, field_reserve,
+                     radio_reserve_bytes, radio_reserve_bits, selector_reserve);
     }
     if (generate.chance(30)) {
         const Value margin = generate.number(100, 3, {});
@@ -190,17 +192,18 @@ Scenario random_scenario(Generator& generate) {
     }
     if (generate.chance(30)) {
         // Units in which 4 000 stays below 2^32 bits per second.
-        add_quantity(scenario, generate, "--video", 4000, {0, 1, 4, 5, 6}, 168, 1212, 1208, 180);
+        add_quantity(scenario, generate, "--video", 4000, {0, 1, 4, 5, 6}, field_video_rate,
+                     radio_video_bytes, radio_video_bits, selector_video);
     }
     if (generate.chance(30)) {
         const int unit = static_cast<int>(generate.below(8));
         scenario.arguments.insert(scenario.arguments.end(), {"--video-unit", unit_names[unit]});
-        set_unit(scenario.script, unit, 1212, 1208, 180);
+        set_unit(scenario.script, unit, radio_video_bytes, radio_video_bits, selector_video);
     }
     if (generate.chance(30)) {
         const int unit = static_cast<int>(generate.below(8));
         scenario.arguments.insert(scenario.arguments.end(), {"--result-unit", unit_names[unit]});
-        set_unit(scenario.script, unit, 1205, 1206, 178);
+        set_unit(scenario.script, unit, radio_result_bytes, radio_result_bits, selector_result);
     }
     scenario.arguments.push_back("--json");
     scenario.script += "dump\n";
