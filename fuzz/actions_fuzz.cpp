@@ -51,7 +51,25 @@ size_t typed_text(FuzzInput& input, char* buffer, size_t capacity) {
 }
 
 // One user action as a scenario script line names it.
+enum ActionKind : uint32_t {
+    action_focus,
+    action_type,
+    action_backspace,
+    action_replace,
+    action_paste,
+    action_choose,
+    action_dump,
+    action_dropdown,
+    action_click,
+    action_menu,
+    action_key,
+    action_close,
+    action_file,
+    action_start,
+};
+
 struct Action {
+    ActionKind kind;
     const char* command;
     uint32_t id;
     char text[field_text_size];
@@ -59,82 +77,91 @@ struct Action {
 };
 
 Action decode(FuzzInput& input) {
-    Action action{"", 0, "", 0};
+    Action action{action_dump, "", 0, "", 0};
     switch (input.byte() % 11) {
     case 0:
-        action = Action{"focus", pick(input, all_combo_boxes), "", 0};
+        action = Action{action_focus, "focus", pick(input, all_combo_boxes), "", 0};
         break;
     case 1:
-        action = Action{"type", pick(input, all_combo_boxes), "", 0};
+        action = Action{action_type, "type", pick(input, all_combo_boxes), "", 0};
         typed_text(input, action.text, 32);
         break;
     case 2:
-        action = Action{"backspace", pick(input, all_combo_boxes), "", 0};
+        action = Action{action_backspace, "backspace", pick(input, all_combo_boxes), "", 0};
         action.count = input.byte() % 16;
         break;
     case 3:
-        action = Action{"replace", pick(input, all_combo_boxes), "", 0};
+        action = Action{action_replace, "replace", pick(input, all_combo_boxes), "", 0};
         typed_text(input, action.text, 32);
         break;
     case 4:
-        action = Action{"paste", pick(input, all_combo_boxes), "", 0};
+        action = Action{action_paste, "paste", pick(input, all_combo_boxes), "", 0};
         typed_text(input, action.text, sizeof action.text);
         break;
     case 5: {
         // One of the items the list holds now; nothing when it holds none.
-        action = Action{"choose", pick(input, drop_down_combo_boxes), "", 0};
+        action = Action{action_choose, "choose", pick(input, drop_down_combo_boxes), "", 0};
         const uint32_t count = memory_list_count(action.id);
         const uint8_t index = input.byte();
         if (count == 0) {
-            action = Action{"dump", 0, "", 0};
+            action = Action{action_dump, "dump", 0, "", 0};
         } else {
             std::strcpy(action.text, memory_list_item(action.id, index % count));
         }
         break;
     }
     case 6:
-        action = Action{"dropdown", pick(input, drop_down_combo_boxes), "", 0};
+        action = Action{action_dropdown, "dropdown", pick(input, drop_down_combo_boxes), "", 0};
         break;
     case 7:
-        action = Action{"click", pick(input, checkable_buttons), "", 0};
+        action = Action{action_click, "click", pick(input, checkable_buttons), "", 0};
         break;
     case 8:
-        action = Action{"menu", pick(input, menu_commands), "", 0};
+        action = Action{action_menu, "menu", pick(input, menu_commands), "", 0};
         break;
     case 9: {
         const char* const keys[3] = {"enter", "escape", "alt+/"};
-        action = Action{"key", 0, "", 0};
+        action = Action{action_key, "key", 0, "", 0};
         std::strcpy(action.text, keys[input.byte() % 3]);
         break;
     }
     default:
-        action = Action{"close", 0, "", 0};
+        action = Action{action_close, "close", 0, "", 0};
         break;
     }
     return action;
 }
 
 void perform(const Action& action) {
-    const std::string command = action.command;
-    if (command == "focus") {
+    switch (action.kind) {
+    case action_focus:
         memory_focus(action.id);
-    } else if (command == "type") {
+        break;
+    case action_type:
         memory_type(action.id, action.text);
-    } else if (command == "backspace") {
+        break;
+    case action_backspace:
         memory_backspace(action.id, action.count);
-    } else if (command == "replace") {
+        break;
+    case action_replace:
         memory_replace(action.id, action.text);
-    } else if (command == "paste") {
+        break;
+    case action_paste:
         memory_paste(action.id, action.text);
-    } else if (command == "choose") {
+        break;
+    case action_choose:
         require(memory_choose(action.id, action.text));
-    } else if (command == "dropdown") {
+        break;
+    case action_dropdown:
         memory_dropdown(action.id);
-    } else if (command == "click") {
+        break;
+    case action_click:
         memory_click(action.id);
-    } else if (command == "menu") {
+        break;
+    case action_menu:
         memory_menu(action.id);
-    } else if (command == "key") {
+        break;
+    case action_key:
         if (std::strcmp(action.text, "enter") == 0) {
             memory_key_enter();
         } else if (std::strcmp(action.text, "escape") == 0) {
@@ -142,8 +169,12 @@ void perform(const Action& action) {
         } else {
             memory_key_about();
         }
-    } else if (command == "close") {
+        break;
+    case action_close:
         memory_close_box();
+        break;
+    default:
+        break; // nothing to do: no item to choose, or a line only the trace shows
     }
 }
 
@@ -281,7 +312,7 @@ void start_from_settings(FuzzInput& input) {
         record[i] = input.byte();
     }
     require(memory_file_put(settings_file_name, record, sizeof record));
-    trace(Action{"file", 0, "(a record from the input)", 0});
+    trace(Action{action_file, "file", 0, "(a record from the input)", 0});
 }
 
 void require_sound() {
@@ -366,7 +397,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             ++runs;
             const Remembered remembered =
                 remembered_at_close(memory_message_count() == messages_before);
-            trace(Action{"start", 0, "", 0});
+            trace(Action{action_start, "start", 0, "", 0});
             require(start_calculator());
             require_sound();
             require_restored(remembered);
