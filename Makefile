@@ -92,12 +92,13 @@ fidelity: deps build build-win32
 # Fuzzing: every target in fuzz/ built with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang), each run for FUZZ_SECONDS from its seed corpus
 # into a scratch corpus under FUZZ_WORK; crash inputs land in FUZZ_WORK/<target>/.
-FUZZ_TARGETS := readers settings actions
+FUZZ_TARGETS := readers settings actions calc
 FUZZ_SECONDS ?= 60
 FUZZ_WORK ?= /tmp/vidomat-fuzz
 FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev libgtest-dev libgmock-dev
 FUZZ_OPTIONS_settings := -max_len=1000
 FUZZ_OPTIONS_actions := -max_len=2048
+FUZZ_OPTIONS_calc := -max_len=512
 .PHONY: fuzz build-fuzz $(FUZZ_TARGETS:%=fuzz-%)
 
 fuzz: $(FUZZ_TARGETS:%=fuzz-%)

@@ -3,9 +3,10 @@
 // menu, key, close) with their controls and texts taken from the fuzzer's bytes as the
 // random scenario generator takes them from its seed (random_actions.h). The
 // first run may start from a settings record taken from the input; a program that has
-// ended is started again, reading the settings file it wrote. After every action the
-// state's invariants hold, and every value field whose text the program wrote reads back
-// to the value that text shows; after a restart, what the close remembered is back.
+// ended is started again (up to three times), reading the settings file it wrote. After
+// every action the state's invariants hold, and every value field whose text the program
+// wrote reads back to the value that text shows; after a restart, what the close
+// remembered is back.
 #include "dialog/dialog_procedure.h"
 #include "engine/calculator_state.h"
 #include "engine/field_conversion.h"
@@ -23,6 +24,11 @@
 namespace {
 
 constexpr uint32_t max_actions = 64;
+// At most this many runs of the program per input: an input ends with the close that
+// would start a fifth. Every start builds the dialog anew, and inputs of many closes
+// spent most of their time starting; three restarts still play remembered settings on
+// remembered settings.
+constexpr uint32_t max_runs = 4;
 
 // With VIDOMAT_FUZZ_TRACE set, each action is printed to standard error as the line of
 // a scenario script that does the same, so a finding can be replayed by vidomat-script.
@@ -52,6 +58,40 @@ uint32_t rate_read_from_field(const QuantityUnit& unit, bool in_bits, uint32_t p
     return rate;
 }
 
+// What a field's check last found good by reading its text back: the text, and what the
+// text was checked against. The same again reads back the same, so it is not read again;
+// an action changes few fields, and reading each field back after every action took a
+// sixth of the fuzzer's time.
+struct Verified {
+    char text[field_text_size];
+    uint64_t value;
+    uint64_t unit; // for a rate or amount the unit, for the margin the factor's denominator
+};
+
+Verified verified[quantity_count + 1];
+constexpr uint32_t verified_margin = quantity_count;
+
+void forget_verified() {
+    for (Verified& entry : verified) {
+        entry.text[0] = '\0';
+        entry.value = 0;
+        entry.unit = ~uint64_t{0}; // no unit, so the first check always reads
+    }
+}
+
+bool verified_before(uint32_t slot, const char* text, uint64_t value, uint64_t unit) {
+    const Verified& entry = verified[slot];
+    return entry.value == value && entry.unit == unit && std::strcmp(entry.text, text) == 0;
+}
+
+void remember_verified(uint32_t slot, const char* text, uint64_t value, uint64_t unit) {
+    Verified& entry = verified[slot];
+    std::strncpy(entry.text, text, sizeof entry.text - 1);
+    entry.text[sizeof entry.text - 1] = '\0';
+    entry.value = value;
+    entry.unit = unit;
+}
+
 // A value field the program wrote shows its quantity in the field's present unit. The
 // audio field may also hold an item of its list, put there when the list closed: the
 // rate is then what that text reads as.
@@ -63,14 +103,22 @@ void require_shown(Quantity quantity, uint64_t value) {
     }
     const bool in_bits = quantity_in_bits(quantity);
     const uint32_t prefix = quantity_prefix(quantity);
+    const char* const text = memory_field_text(id);
+    const uint64_t unit_key = uint64_t{prefix} << 1 | (in_bits ? 1 : 0);
+    if (verified_before(quantity, text, value, unit_key)) {
+        return;
+    }
     MixedNumber display{};
     const uint32_t decimals =
         unit.is_rate ? rate_to_display(static_cast<uint32_t>(value), !in_bits, prefix, display)
                      : size_to_display(value, in_bits, prefix, display);
-    const char* const text = memory_field_text(id);
-    require(reads_back(text, display, decimals) ||
-            (unit.is_rate && is_list_item(id, text) &&
-             rate_read_from_field(unit, in_bits, prefix) == value));
+    if (reads_back(text, display, decimals)) {
+        remember_verified(quantity, text, value, unit_key);
+        return;
+    }
+    // Not remembered: whether the text is an item depends on the list too.
+    require(unit.is_rate && is_list_item(id, text) &&
+            rate_read_from_field(unit, in_bits, prefix) == value);
 }
 
 void require_fields_show_values() {
@@ -81,9 +129,13 @@ void require_fields_show_values() {
     require_shown(quantity_video, calc.video_rate);
     if (memory_written_by_program(field_margin)) {
         // The margin in percent that the video factor leaves, with 6 decimals.
+        const char* const text = memory_field_text(field_margin);
+        if (verified_before(verified_margin, text, calc.video_factor_num, calc.video_factor_den)) {
+            return;
+        }
         const uint64_t share = calc.video_factor_den - calc.video_factor_num;
-        require_reads_back(memory_field_text(field_margin),
-                           mixed_divide_wide(share * 100, calc.video_factor_den), 6);
+        require_reads_back(text, mixed_divide_wide(share * 100, calc.video_factor_den), 6);
+        remember_verified(verified_margin, text, calc.video_factor_num, calc.video_factor_den);
     }
 }
 
@@ -166,9 +218,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     use_memory_files();
     memory_forget_messages();
     FuzzInput input(data, size);
+    forget_verified();
     start_from_settings(input);
     require(start_calculator());
     require_sound();
+    uint32_t runs = 1;
     for (uint32_t i = 0; i < max_actions && !input.empty(); ++i) {
         const RandomAction action = random_action(input);
         trace(action);
@@ -177,6 +231,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require_sound();
         if (!memory_running()) {
             require(memory_exit_code() == 0 && memory_dialog_ended());
+            if (runs == max_runs) {
+                break;
+            }
+            ++runs;
             const Remembered remembered =
                 remembered_at_close(memory_message_count() == messages_before);
             trace(RandomAction{"start", 0, "", 0});
