@@ -26,6 +26,7 @@ if(VIDOMAT_TESTS)
     tools/vidomat_script/script_runner.cpp
     tools/vidomat_script/snapshot.cpp
     tools/vidomat_script/driven_gtk.cpp
+    tools/vidomat_script/driven_file_faults.cpp
   )
   target_link_libraries(vidomat-script-gtk PRIVATE vidomat_platform_gtk vidomat_file_fault vidomat_core
     PkgConfig::XTEST)

@@ -89,6 +89,7 @@ add_executable(vidomat-script-win32
   tools/vidomat_script/snapshot.cpp
   platform/shared/text_encoding.cpp
   tools/vidomat_script/driven_win32.cpp
+  tools/vidomat_script/driven_file_faults.cpp
   shell/application.cpp
   platform/fault/fault_file_system.cpp
   $<TARGET_OBJECTS:vidomat_platform_win32>

@@ -574,23 +574,6 @@ void driven_answer_next_yes_no(bool yes) {
     next_answer_yes = yes;
 }
 
-// The settings file (Vidomat.ini in the working directory) goes through the failure
-// layer.
-void driven_fail_next_open() {
-    fault_file_system_wrap();
-    fault_fail_next_open();
-}
-
-void driven_fail_next_read() {
-    fault_file_system_wrap();
-    fault_fail_next_read();
-}
-
-void driven_fail_next_write() {
-    fault_file_system_wrap();
-    fault_fail_next_write();
-}
-
 // --- What the user does -----------------------------------------------------------------
 
 void driven_focus(uint32_t id) {

@@ -2,7 +2,6 @@
 #include "tools/vidomat_script/driven_dialog.h"
 
 #include "dialog/dialog_procedure.h"
-#include "platform/fault/fault_file_system.h"
 #include "platform/memory/memory_dialog.h"
 
 static_assert(driven_no_focus == memory_no_focus, "the same 'no control'");
@@ -22,18 +21,6 @@ uint32_t driven_exit_code() {
 
 void driven_answer_next_yes_no(bool yes) {
     memory_answer_next_yes_no(yes);
-}
-
-void driven_fail_next_open() {
-    fault_fail_next_open();
-}
-
-void driven_fail_next_read() {
-    fault_fail_next_read();
-}
-
-void driven_fail_next_write() {
-    fault_fail_next_write();
 }
 
 void driven_focus(uint32_t id) {

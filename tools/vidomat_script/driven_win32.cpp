@@ -507,18 +507,6 @@ void driven_answer_next_yes_no(bool yes) {
     next_answer_yes = yes;
 }
 
-void driven_fail_next_open() {
-    fault_fail_next_open();
-}
-
-void driven_fail_next_read() {
-    fault_fail_next_read();
-}
-
-void driven_fail_next_write() {
-    fault_fail_next_write();
-}
-
 // --- What the user does ---------------------------------------------------------------
 
 void driven_focus(uint32_t id) {

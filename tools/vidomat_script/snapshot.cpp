@@ -97,8 +97,7 @@ std::string json_string(const std::string& text) {
 }
 
 std::string snapshot_fields() {
-    return object_of(all_combo_boxes,
-                     [](uint32_t id) { return quoted(driven_field_text(id)); });
+    return object_of(all_combo_boxes, [](uint32_t id) { return quoted(driven_field_text(id)); });
 }
 
 std::string snapshot_state() {
