@@ -297,12 +297,17 @@ std::deque<Step> typing_steps(const std::string& text) {
         });
         run.clear();
     };
+    // The character the spare keycode will hold when each step runs: a borrowing step
+    // planned here changes it for every step after it.
+    KeySym borrowed_then = borrowed_symbol;
     for (const char byte : text) {
         const KeySym symbol = key_symbol(byte);
-        if (typing_of(symbol).code != 0 || symbol == borrowed_symbol) {
+        const KeyCode code = typing_of(symbol).code;
+        if ((code != 0 && code != spare_keycode()) || symbol == borrowed_then) {
             run.push_back(symbol);
             continue;
         }
+        borrowed_then = symbol;
         flush();
         out.push_back([symbol] {
             KeySym symbols[2] = {symbol, symbol};
