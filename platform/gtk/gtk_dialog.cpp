@@ -67,6 +67,11 @@ struct Control {
     bool deleted_in_change;
     // The width rule cut the insertion of this change.
     bool cut_in_change;
+    // GtkEntry reports typing over a selection as two changes, the deletion and then the
+    // insertion; the real field reports one. A change that began with a deletion is
+    // reported once GTK has finished the edit, with what the edit cut.
+    bool report_pending;
+    bool pending_cut;
 };
 
 struct MenuItem {
@@ -530,6 +535,8 @@ void on_entry_insert(GtkEditable* editable, gchar* text, gint length, gint* posi
         gtk_editable_insert_text(editable, kept.c_str(), static_cast<gint>(kept.size()), position);
         g_signal_handlers_unblock_by_func(editable, reinterpret_cast<gpointer>(on_entry_insert),
                                           data);
+    } else if (control.report_pending) {
+        control.pending_cut = true; // the pending report of this edit carries the refusal
     } else if (!control.deleted_in_change) {
         // Nothing changed, so the entry says nothing; the real field still reports the
         // refused change.
@@ -545,15 +552,37 @@ void on_entry_delete(GtkEditable*, gint, gint, gpointer data) {
     }
 }
 
+gboolean report_pending_edit(gpointer data) {
+    Control& control = *static_cast<Control*>(data);
+    control.report_pending = false;
+    if (user_can_act()) {
+        combo_report_edit(control.box, control.pending_cut, list_open(control), notify);
+    }
+    show_text(control);
+    return G_SOURCE_REMOVE;
+}
+
 void on_entry_changed(GtkEditable* editable, gpointer data) {
     Control& control = *control_of(data);
     const bool cut = control.cut_in_change;
+    const bool deleted = control.deleted_in_change;
     control.cut_in_change = false;
     control.deleted_in_change = false;
     if (dialog.program_writes) {
         return;
     }
     combo_copy_text(control.box.text, from_utf8(gtk_entry_get_text(GTK_ENTRY(editable))).c_str());
+    if (control.report_pending) {
+        control.pending_cut = control.pending_cut || cut;
+        return;
+    }
+    if (deleted) {
+        // Before any further input: the idle runs ahead of the next event.
+        control.report_pending = true;
+        control.pending_cut = cut;
+        g_idle_add_full(G_PRIORITY_HIGH, report_pending_edit, &control, nullptr);
+        return;
+    }
     if (user_can_act()) {
         combo_report_edit(control.box, cut, list_open(control), notify);
     }
