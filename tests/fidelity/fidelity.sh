@@ -30,12 +30,12 @@ rm -rf "$work" && mkdir -p "$work/scripts" && work=$(realpath "$work")
 started=$SECONDS
 
 names=() drivers=()
-for spec in "$@"; do
-  if [ -f "${spec#*=}" ]; then
-    names+=("${spec%%=*}")
-    drivers+=("$(realpath "${spec#*=}")")
+for front_end in "$@"; do
+  if [ -f "${front_end#*=}" ]; then
+    names+=("${front_end%%=*}")
+    drivers+=("$(realpath "${front_end#*=}")")
   else
-    echo "${spec%%=*}: no driver ${spec#*=}, left out"
+    echo "${front_end%%=*}: no driver ${front_end#*=}, left out"
   fi
 done
 
