@@ -13,9 +13,20 @@ source "$(dirname "$0")/wine_test_lib.sh"
 memory_status=0
 (cd "$WORK/memory" && "$memory_driver" "$script" >snapshots.jsonl 2>stderr.txt) ||
   memory_status=$?
-windows_status=0
-(cd "$WORK/windows" && timeout 120 wine "$windows_driver" "$script" </dev/null \
-  >snapshots.jsonl 2>stderr.txt) || windows_status=$?
+play_windows() {
+  windows_status=0
+  (cd "$WORK/windows" && timeout 120 wine "$windows_driver" "$script" </dev/null \
+    >snapshots.jsonl 2>stderr.txt) || windows_status=$?
+}
+play_windows
+# Now and then Wine fails to start the program at all: it ends at once, having printed
+# nothing. That says nothing about the program, so the script is played once more.
+if [ "$windows_status" != 0 ] && [ ! -s "$WORK/windows/snapshots.jsonl" ] &&
+  [ ! -s "$WORK/windows/stderr.txt" ]; then
+  echo "Wine did not start the driver; playing the script again"
+  rm -rf "$WORK/windows" && mkdir -p "$WORK/windows"
+  play_windows
+fi
 
 if [ "$memory_status" != "$windows_status" ]; then
   fail "exit status: in-memory $memory_status, Windows $windows_status" \
