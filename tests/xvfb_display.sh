@@ -4,10 +4,13 @@
 # Starts Xvfb on a display number it finds free itself (-displayfd: it takes the number
 # and its lock in one go, so that sessions started at the same time by other test runs
 # never share a display) and prints "NUMBER PID"; its output goes to $dir/xvfb.log.
+# -noreset: by default the server resets whenever its last client leaves and drops every
+# client still connecting at that moment, so a program started while a probe like xdotool
+# disconnects would find no display.
 start_display() {
   local number_file=$dir/xvfb.display number
   rm -f "$number_file"
-  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
     3>"$number_file" </dev/null >"$dir/xvfb.log" 2>&1 &
   local pid=$!
   for _ in $(seq 100); do

@@ -13,7 +13,7 @@ deb=$out/vidomat_${version}_amd64.deb zip=$out/vidomat-$version-win64.zip
 work=$(mktemp -d)
 xvfb_pid=""
 cleanup() {
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || stop_display "$xvfb_pid"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -40,20 +40,12 @@ json=$(cd "$work" && "$work/root/usr/bin/vidomat-calc" --medium "4,7 GB" --time 
 grep -q '"168": "6 610 645"' <<<"$json" || fail "vidomat-calc gives: $json"
 
 echo "--- vidomat from the package, on a virtual X display"
-display=""
-for number in $(seq 90 120); do
-  if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
-    display=:$number
-    break
-  fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-  DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
+dir=$work
+# shellcheck source=tests/xvfb_display.sh
+source "$(dirname "$0")/../xvfb_display.sh"
+read -r number xvfb_pid < <(start_display) || true
+[ -n "${xvfb_pid:-}" ] || fail "no virtual X display"
+display=:$number
 mkdir -p "$work/config" "$work/cwd"
 (cd "$work/cwd" && DISPLAY=$display XDG_CONFIG_HOME=$work/config \
   "$work/root/usr/bin/vidomat" >"$work/vidomat.log" 2>&1) &
