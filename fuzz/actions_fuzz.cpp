@@ -32,10 +32,17 @@ constexpr uint32_t max_runs = 4;
 
 // With VIDOMAT_FUZZ_TRACE set, each action is printed to standard error as the line of
 // a scenario script that does the same, so a finding can be replayed by vidomat-script.
-void trace(const RandomAction& action) {
-    static const bool tracing = std::getenv("VIDOMAT_FUZZ_TRACE") != nullptr;
+const bool tracing = std::getenv("VIDOMAT_FUZZ_TRACE") != nullptr;
+
+void trace_line(const char* line) {
     if (tracing) {
-        std::fprintf(stderr, "%s\n", random_action_line(action).c_str());
+        std::fprintf(stderr, "%s\n", line);
+    }
+}
+
+void trace(const RandomAction& action) {
+    if (tracing) {
+        trace_line(random_action_line(action).c_str());
     }
 }
 
@@ -152,7 +159,7 @@ void start_from_settings(FuzzInput& input) {
         record[i] = input.byte();
     }
     require(memory_file_put(settings_file_name, record, sizeof record));
-    trace(RandomAction{"file", 0, "(a record from the input)", 0});
+    trace_line("file (a record from the input)");
 }
 
 void require_sound() {
@@ -237,7 +244,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             ++runs;
             const Remembered remembered =
                 remembered_at_close(memory_message_count() == messages_before);
-            trace(RandomAction{"start", 0, "", 0});
+            trace_line("start");
             require(start_calculator());
             require_sound();
             require_restored(remembered);

@@ -57,6 +57,13 @@ struct Dialog {
 
 Dialog dialog;
 
+// Where each control id below max_indexed_id sits in dialog.controls, plus one (0: no
+// control), made with the controls: the dialog looks a control up by its id at every
+// notification, text access and inspection.
+constexpr uint32_t max_indexed_id = 2048;
+uint8_t slot_of_id[max_indexed_id];
+static_assert(max_controls < 255, "a slot plus one fits a byte");
+
 // What outlives a restart of the calculator.
 std::vector<MemoryMessageBox> message_log;
 uint32_t about_count = 0;
@@ -82,6 +89,7 @@ ControlKind kind_of(const ControlLayout& layout) {
 
 void build_controls() {
     dialog.control_count = 0;
+    std::memset(slot_of_id, 0, sizeof slot_of_id);
     for (uint32_t i = 0; i < calculator_dialog.control_count && i < max_controls; ++i) {
         const ControlLayout& layout = calculator_dialog.controls[i];
         Control& control = dialog.controls[i];
@@ -94,12 +102,19 @@ void build_controls() {
                    control.kind >= kind_simple_combo && (layout.style & combo_sort) != 0,
                    edit_width_limit(control.id), layout.caption);
         dialog.control_count = i + 1;
+        if (control.id != 0 && control.id < max_indexed_id && slot_of_id[control.id] == 0) {
+            slot_of_id[control.id] = static_cast<uint8_t>(i + 1);
+        }
     }
 }
 
 Control* find(uint32_t id) {
     if (id == 0) {
         return nullptr;
+    }
+    if (id < max_indexed_id) {
+        const uint8_t slot = slot_of_id[id];
+        return slot != 0 ? &dialog.controls[slot - 1] : nullptr;
     }
     for (uint32_t i = 0; i < dialog.control_count; ++i) {
         if (dialog.controls[i].id == id) {

@@ -31,11 +31,13 @@ void radio_group_walk(uint32_t id, void (*uncheck)(uint32_t other)) {
     if (index == calculator_dialog.control_count) {
         return;
     }
-    const uint32_t group = radio_group_start(index);
-    for (uint32_t i = 0; i < calculator_dialog.control_count; ++i) {
+    const uint32_t first = radio_group_start(index);
+    for (uint32_t i = first; i < calculator_dialog.control_count; ++i) {
         const ControlLayout& other = calculator_dialog.controls[i];
-        if (i != index && radio_group_start(i) == group && is_auto_radio(other) &&
-            (other.style & style_disabled) == 0) {
+        if (i != first && (other.style & style_group) != 0) {
+            break;
+        }
+        if (i != index && is_auto_radio(other) && (other.style & style_disabled) == 0) {
             uncheck(static_cast<uint32_t>(other.id));
         }
     }

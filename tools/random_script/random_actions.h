@@ -11,9 +11,25 @@
 #include <cstdint>
 #include <string>
 
+// The scenario script commands that a random action is; a dump changes nothing.
+enum RandomCommand : uint32_t {
+    command_focus,
+    command_type,
+    command_backspace,
+    command_replace,
+    command_paste,
+    command_choose,
+    command_dropdown,
+    command_click,
+    command_menu,
+    command_key,
+    command_close,
+    command_dump,
+};
+
 // One user action as a scenario script line names it. `text` is Windows-1252.
 struct RandomAction {
-    const char* command;
+    RandomCommand command;
     uint32_t id;
     char text[field_text_size];
     uint32_t count;

@@ -308,7 +308,7 @@ class Generator {
     // Typing into a text that is already wider than its field, or making a text longer
     // than 255 characters, are known differences.
     static bool known_difference(const RandomAction& action) {
-        if (std::strcmp(action.command, "type") != 0 || action.text[0] == '\0') {
+        if (action.command != command_type || action.text[0] == '\0') {
             return false;
         }
         const uint32_t limit = edit_width_limit(action.id);
@@ -319,10 +319,10 @@ class Generator {
     }
 
     static bool ends_program(const RandomAction& action) {
-        const std::string command = action.command;
-        return command == "close" || (command == "click" && action.id == id_close) ||
-               (command == "menu" && action.id == cmd_exit) ||
-               (command == "key" && std::strcmp(action.text, "escape") == 0);
+        const RandomCommand command = action.command;
+        return command == command_close || (command == command_click && action.id == id_close) ||
+               (command == command_menu && action.id == cmd_exit) ||
+               (command == command_key && std::strcmp(action.text, "escape") == 0);
     }
 
     static bool is_drop_down(uint32_t id) {
@@ -333,14 +333,16 @@ class Generator {
     // Users work on one field for a while: three in four actions on a combo box take the
     // one the last such action took (and a choice one of its list's items).
     void stay_on_last_field(RandomAction& action) {
-        const std::string command = action.command;
-        const bool any_combo = command == "focus" || command == "type" || command == "backspace" ||
-                               command == "replace" || command == "paste";
-        if (last_field_ != 0 && (any_combo || command == "dropdown" || command == "choose") &&
+        const RandomCommand command = action.command;
+        const bool any_combo = command == command_focus || command == command_type ||
+                               command == command_backspace || command == command_replace ||
+                               command == command_paste;
+        if (last_field_ != 0 &&
+            (any_combo || command == command_dropdown || command == command_choose) &&
             byte() % 4 != 0) {
             if (any_combo) {
                 action.id = last_field_;
-            } else if (is_drop_down(last_field_) && command == "dropdown") {
+            } else if (is_drop_down(last_field_) && command == command_dropdown) {
                 action.id = last_field_;
             } else if (is_drop_down(last_field_) && memory_list_count(last_field_) > 0) {
                 action.id = last_field_;
@@ -348,7 +350,7 @@ class Generator {
                 copy_text(action.text, memory_list_item(last_field_, index));
             }
         }
-        if (any_combo || command == "dropdown" || command == "choose") {
+        if (any_combo || command == command_dropdown || command == command_choose) {
             last_field_ = action.id;
         }
     }
@@ -367,7 +369,7 @@ class Generator {
             stay_on_last_field(action);
             keep_what_survives(action.text);
             if (known_difference(action) ||
-                (std::strcmp(action.command, "choose") == 0 && !all_survive(action.text))) {
+                (action.command == command_choose && !all_survive(action.text))) {
                 continue;
             }
             if (ends_program(action) && byte() % 4 != 0) {
@@ -395,10 +397,10 @@ class Generator {
             return;
         }
         const RandomAction closings[] = {
-            {"click", id_close, "", 0},
-            {"menu", cmd_exit, "", 0},
-            {"key", 0, "escape", 0},
-            {"close", 0, "", 0},
+            {command_click, id_close, "", 0},
+            {command_menu, cmd_exit, "", 0},
+            {command_key, 0, "escape", 0},
+            {command_close, 0, "", 0},
         };
         line("dump");
         perform(closings[byte() % std::size(closings)]);
