@@ -240,10 +240,27 @@ KeyCode spare_keycode() {
         }
     }
     XFree(map);
+    if (spare == 0) {
+        std::fprintf(stderr, "vidomat-script: the keyboard map has no free keycode to borrow\n");
+        std::exit(2);
+    }
     return spare;
 }
 
 KeySym borrowed_symbol = NoSymbol;
+
+// The display outlives the driver, so the borrowed keycode is left empty again when the
+// driver ends: otherwise every run would take one more keycode from the map until none
+// is free.
+void give_back_spare_keycode() {
+    if (borrowed_symbol == NoSymbol) {
+        return;
+    }
+    KeySym empty[2] = {NoSymbol, NoSymbol};
+    XChangeKeyboardMapping(x_display(), spare_keycode(), 2, empty, 1);
+    XSync(x_display(), False);
+    borrowed_symbol = NoSymbol;
+}
 
 // How a character is typed: its keycode, and whether Shift goes with it; a keycode of 0
 // when the keyboard map does not hold it.
@@ -541,6 +558,7 @@ void driven_start() {
         }
         g_object_set(gtk_settings_get_default(), "gtk-cursor-blink", FALSE, nullptr);
         gtk_platform_watch(GtkWatcher{watch_message_box, watch_about_box, remember_view});
+        std::atexit(give_back_spare_keycode);
         opened = true;
     }
     // A new process: whatever the program before left open ends with it.
